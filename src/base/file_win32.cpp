@@ -1,0 +1,192 @@
+#include <windows.h>
+
+#include "base/exceptions.h"
+#include "base/file.h"
+
+namespace vorlan {
+
+namespace {
+HANDLE H(intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+
+int64_t Ticks(const FILETIME& time) {
+  return static_cast<int64_t>((static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+}
+
+FILETIME FromTicks(int64_t ticks) {
+  FILETIME time;
+  time.dwLowDateTime = static_cast<DWORD>(ticks);
+  time.dwHighDateTime = static_cast<DWORD>(static_cast<uint64_t>(ticks) >> 32);
+  return time;
+}
+
+TDateTime LocalDateTime(const FILETIME& utc) {
+  FILETIME local;
+  FileTimeToLocalFileTime(&utc, &local);
+  return FileTimeTicksToDateTime(Ticks(local));
+}
+
+FILETIME UtcFileTime(TDateTime value) {
+  FILETIME local = FromTicks(DateTimeToFileTimeTicks(value));
+  FILETIME utc;
+  LocalFileTimeToFileTime(&local, &utc);
+  return utc;
+}
+
+std::optional<WIN32_FILE_ATTRIBUTE_DATA> AttributeData(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return data;
+}
+}  // namespace
+
+bool TFileStream::OpenHandle(TFileMode mode) {
+  DWORD access = GENERIC_READ, share = FILE_SHARE_READ | FILE_SHARE_WRITE, disposition = OPEN_EXISTING;
+  if (mode != TFileMode::Read) {
+    access |= GENERIC_WRITE;
+    share = FILE_SHARE_READ;
+  }
+  if (mode == TFileMode::Create) disposition = CREATE_ALWAYS;
+  HANDLE handle = CreateFileA(path_.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  handle_ = reinterpret_cast<intptr_t>(handle);
+  return true;
+}
+
+void TFileStream::Close() {
+  if (handle_ != -1) {
+    CloseHandle(H(handle_));
+    handle_ = -1;
+  }
+}
+
+size_t TFileStream::Read(void* buffer, size_t count) {
+  DWORD done = 0;
+  if (!ReadFile(H(handle_), buffer, static_cast<DWORD>(count), &done, nullptr)) {
+    throw EInOutError("Read error on \"" + path_ + "\". " + LastErrorMessage());
+  }
+  return done;
+}
+
+size_t TFileStream::Write(const void* buffer, size_t count) {
+  DWORD done = 0;
+  if (!WriteFile(H(handle_), buffer, static_cast<DWORD>(count), &done, nullptr)) {
+    DWORD error = GetLastError();
+    // A full disk is a short write, not a refusal.
+    if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL) return done;
+    throw EInOutError("Write error on \"" + path_ + "\". " + LastErrorMessage());
+  }
+  return done;
+}
+
+int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
+  static const DWORD kMethods[] = {FILE_BEGIN, FILE_CURRENT, FILE_END};
+  LARGE_INTEGER distance, result;
+  distance.QuadPart = offset;
+  if (!SetFilePointerEx(H(handle_), distance, &result, kMethods[static_cast<int>(origin)])) {
+    throw EInOutError("Seek error on \"" + path_ + "\". " + LastErrorMessage());
+  }
+  return result.QuadPart;
+}
+
+int64_t TFileStream::Position() { return Seek(0, TSeekOrigin::Current); }
+
+int64_t TFileStream::Size() {
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(H(handle_), &size)) throw EInOutError("Cannot read the size of \"" + path_ + "\"");
+  return size.QuadPart;
+}
+
+void TFileStream::Truncate() {
+  if (!SetEndOfFile(H(handle_))) throw EInOutError("Cannot truncate \"" + path_ + "\". " + LastErrorMessage());
+}
+
+TDateTime TFileStream::LastWriteTime() {
+  FILETIME written;
+  if (!GetFileTime(H(handle_), nullptr, nullptr, &written)) {
+    throw EInOutError("Cannot read the date of \"" + path_ + "\"");
+  }
+  return LocalDateTime(written);
+}
+
+void TFileStream::SetLastWriteTime(TDateTime value) {
+  FILETIME written = UtcFileTime(value);
+  if (!SetFileTime(H(handle_), nullptr, nullptr, &written)) {
+    throw EInOutError("Cannot set the date of \"" + path_ + "\". " + LastErrorMessage());
+  }
+}
+
+bool FileExists(const std::string& path) {
+  auto data = AttributeData(path);
+  return data && !(data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path) {
+  auto data = AttributeData(path);
+  return data && (data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<int64_t> FileSizeOf(const std::string& path) {
+  auto data = AttributeData(path);
+  if (!data) return std::nullopt;
+  return (static_cast<int64_t>(data->nFileSizeHigh) << 32) | data->nFileSizeLow;
+}
+
+std::optional<TDateTime> FileLastWriteTime(const std::string& path) {
+  auto data = AttributeData(path);
+  if (!data) return std::nullopt;
+  return LocalDateTime(data->ftLastWriteTime);
+}
+
+bool SetFileLastWriteTime(const std::string& path, TDateTime value) {
+  HANDLE handle = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  FILETIME written = UtcFileTime(value);
+  bool done = SetFileTime(handle, nullptr, nullptr, &written) != 0;
+  CloseHandle(handle);
+  return done;
+}
+
+bool DeleteFileAt(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+bool RenameFileAt(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+bool CreateDirectoryAt(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+
+std::optional<uint32_t> FileAttributes(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  return attributes;
+}
+
+bool SetFileAttributesAt(const std::string& path, uint32_t attributes) {
+  return SetFileAttributesA(path.c_str(), attributes) != 0;
+}
+
+uint32_t LastErrorCode() { return GetLastError(); }
+
+std::string LastErrorMessage() {
+  DWORD code = GetLastError();
+  char* text = nullptr;
+  DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                    FORMAT_MESSAGE_IGNORE_INSERTS,
+                                nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string message = length ? std::string(text, length) : "System error " + std::to_string(code);
+  if (text) LocalFree(text);
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ')) {
+    message.pop_back();
+  }
+  SetLastError(code);
+  return message;
+}
+
+TDateTime Now() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return EncodeDateTime(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond,
+                        now.wMilliseconds);
+}
+
+}  // namespace vorlan
