@@ -54,8 +54,14 @@ class TComponent {
   void FreeNotification(TComponent* component);
   void RemoveFreeNotification(TComponent* component);
 
+  // Destroys every owned component, last created first. Owners whose
+  // Notification matters call it from their own destructor, while their
+  // overrides still run.
+  void DestroyComponents();
+
   // The class of the component for the definition reader and writer.
   virtual const TClassInfo& ClassInfo() const;
+  static const TClassInfo& StaticClassInfo();
   std::string ClassName() const;
 
  protected:

@@ -1,0 +1,124 @@
+#include "component/component.h"
+
+#include <algorithm>
+
+#include "base/exceptions.h"
+#include "base/strings.h"
+#include "component/class_info.h"
+
+namespace vorlan {
+
+namespace {
+bool IsValidIdentifier(const std::string& name) {
+  if (name.empty()) return true;
+  auto alpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+  if (!alpha(name[0])) return false;
+  return std::all_of(name.begin(), name.end(), [&](char c) { return alpha(c) || (c >= '0' && c <= '9'); });
+}
+}  // namespace
+
+TComponent::TComponent(TComponent* owner) {
+  if (owner) {
+    state_ = owner->state_ & csDesigning;
+    owner->InsertComponent(this);
+  }
+}
+
+TComponent::~TComponent() {
+  state_ |= csDestroying;
+  // Referrers first, so that none keeps a pointer into a half-destroyed object.
+  while (!free_notifies_.empty()) {
+    TComponent* other = free_notifies_.back();
+    free_notifies_.pop_back();
+    std::erase(other->free_notifies_, this);
+    other->Notification(this, TOperation::opRemove);
+  }
+  DestroyComponents();
+  if (owner_) owner_->RemoveComponent(this);
+}
+
+void TComponent::DestroyComponents() {
+  while (!components_.empty()) delete components_.back();
+}
+
+void TComponent::SetName(const std::string& name) {
+  if (name == name_) return;
+  if (!IsValidIdentifier(name)) throw Exception("\"" + name + "\" is not a valid component name");
+  if (owner_ && !name.empty()) {
+    TComponent* other = owner_->FindComponent(name);
+    if (other && other != this) throw Exception("A component named " + name + " already exists");
+  }
+  name_ = name;
+}
+
+TComponent* TComponent::FindComponent(const std::string& name) const {
+  if (name.empty()) return nullptr;
+  for (TComponent* component : components_) {
+    if (SameText(component->name_, name)) return component;
+  }
+  return nullptr;
+}
+
+void TComponent::SetStateFlag(TComponentStateFlag flag, bool on) {
+  if (on) {
+    state_ |= flag;
+  } else {
+    state_ &= ~static_cast<uint32_t>(flag);
+  }
+  for (TComponent* component : components_) component->SetStateFlag(flag, on);
+}
+
+void TComponent::Loaded() { state_ &= ~static_cast<uint32_t>(csLoading); }
+
+void TComponent::FreeNotification(TComponent* component) {
+  if (!component || component == this) return;
+  if (std::find(free_notifies_.begin(), free_notifies_.end(), component) == free_notifies_.end()) {
+    free_notifies_.push_back(component);
+    component->free_notifies_.push_back(this);
+  }
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component) {
+  if (!component) return;
+  std::erase(free_notifies_, component);
+  std::erase(component->free_notifies_, this);
+}
+
+void TComponent::Notification(TComponent* component, TOperation operation) {
+  // An owned component that goes is forgotten by every sibling too.
+  if (operation == TOperation::opRemove && component) RemoveFreeNotification(component);
+}
+
+void TComponent::InsertComponent(TComponent* component) {
+  component->owner_ = this;
+  components_.push_back(component);
+  NotifyAll(component, TOperation::opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* component) {
+  NotifyAll(component, TOperation::opRemove);
+  std::erase(components_, component);
+  component->owner_ = nullptr;
+}
+
+// The owner and every component it owns hear of a component joining or
+// leaving, so references between siblings are cleared without links.
+void TComponent::NotifyAll(TComponent* component, TOperation operation) {
+  Notification(component, operation);
+  for (TComponent* sibling : std::vector<TComponent*>(components_)) {
+    if (sibling != component) sibling->Notification(component, operation);
+  }
+}
+
+const TClassInfo& TComponent::ClassInfo() const { return TComponent::StaticClassInfo(); }
+
+std::string TComponent::ClassName() const { return ClassInfo().Name(); }
+
+}  // namespace vorlan
+
+namespace vorlan {
+const TClassInfo& TComponent::StaticClassInfo() {
+  static const TClassInfo info("TComponent", nullptr, nullptr);
+  return info;
+}
+}  // namespace vorlan
