@@ -1,0 +1,126 @@
+#include "system/version_resource.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "base/file.h"
+#include "base/strings.h"
+#include "system/version_compare.h"
+
+namespace vorlan {
+
+namespace {
+std::unique_ptr<TVersionResource>& SharedInstance() {
+  static std::unique_ptr<TVersionResource> instance;
+  return instance;
+}
+
+std::string VersionOf(const std::string& path) {
+  TVersionResource& shared = SharedVersionResource();
+  shared.SetFileName(path);
+  return shared.VersionInfo().FileVersion();
+}
+
+// The last-write time at the two-second resolution dates compare at;
+// nothing when the file cannot be opened.
+std::optional<TDateTime> DateOf(const std::string& path) {
+  auto file = TFileStream::TryOpen(path, TFileMode::Read);
+  if (!file) return std::nullopt;
+  return TruncateToTwoSeconds(file->LastWriteTime());
+}
+
+TFileNewerResult ByVersion(const std::string& new_version, const std::string& existing_version) {
+  switch (CompareVersions(new_version, existing_version)) {
+    case 0: return fnrSame;
+    case 1: return fnrNewer;
+    default: return fnrOlder;
+  }
+}
+
+TFileNewerResult ByDate(std::optional<TDateTime> new_date, std::optional<TDateTime> existing_date) {
+  if (!new_date || !existing_date) return fnrUnknown;
+  if (*new_date > *existing_date) return fnrNewer;
+  return *new_date == *existing_date ? fnrSame : fnrOlder;
+}
+
+// The rule's answer; the versions and dates are asked only when it needs them.
+template <typename Versions, typename Dates>
+TFileNewerResult Decide(TOverwriteType rule, const std::string& existing_file, Versions versions,
+                        Dates dates) {
+  switch (rule) {
+    case owAlways:
+      return fnrNewer;
+    case owNever:
+      return !Trim(existing_file).empty() && FileExists(existing_file) ? fnrOlder : fnrNewer;
+    case owVersion:
+      return versions();
+    case owDate:
+      return dates();
+    case owVersionDate: {
+      TFileNewerResult result = versions();
+      return result == fnrSame ? dates() : result;
+    }
+    case owAsk:
+      return fnrAsk;
+  }
+  return fnrUnknown;
+}
+}  // namespace
+
+TVersionResource::TVersionResource(TComponent* owner) : TComponent(owner), file_name_(ProgramPath()) {
+  ReadVersionInfo();
+}
+
+std::string TVersionResource::ProgramPath() {
+  char path[MAX_PATH];
+  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return std::string(path, length);
+}
+
+void TVersionResource::SetFileName(const std::string& value) {
+  file_name_ = value;
+  ReadVersionInfo();
+}
+
+void TVersionResource::SetLanguage(TLanguage value) {
+  language_ = value;
+  ReadVersionInfo();
+}
+
+void TVersionResource::SetCharacterSet(TCharacterSet value) {
+  character_set_ = value;
+  ReadVersionInfo();
+}
+
+void TVersionResource::ReadVersionInfo() {
+  version_info_ = ReadFileVersionInfo(file_name_, language_, character_set_);
+}
+
+TFileNewerResult TVersionResource::IsFileNewer(const std::string& new_version, const std::string& existing_file,
+                                               TOverwriteType rule, TDateTime new_date) {
+  return Decide(
+      rule, existing_file, [&] { return ByVersion(new_version, VersionOf(existing_file)); },
+      [&] { return ByDate(TruncateToTwoSeconds(new_date), DateOf(existing_file)); });
+}
+
+TFileNewerResult TVersionResource::IsFileNewerByName(const std::string& new_file,
+                                                     const std::string& existing_file, TOverwriteType rule) {
+  return Decide(
+      rule, existing_file, [&] { return ByVersion(VersionOf(new_file), VersionOf(existing_file)); },
+      [&] { return ByDate(DateOf(new_file), DateOf(existing_file)); });
+}
+
+TVersionResource& SharedVersionResource() {
+  if (!SharedInstance()) CreateSharedVersionResource();
+  return *SharedInstance();
+}
+
+void CreateSharedVersionResource() {
+  if (!SharedInstance()) SharedInstance() = std::make_unique<TVersionResource>(nullptr);
+}
+
+void FreeSharedVersionResource() { SharedInstance().reset(); }
+
+}  // namespace vorlan
