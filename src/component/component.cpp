@@ -118,7 +118,10 @@ std::string TComponent::ClassName() const { return ClassInfo().Name(); }
 
 namespace vorlan {
 const TClassInfo& TComponent::StaticClassInfo() {
-  static const TClassInfo info("TComponent", nullptr, nullptr);
+  static const TClassInfo info =
+      TClassInfo::Define<TComponent, TPersistent>("TComponent", [](TPropertyBuilder<TComponent>& p) {
+        p.Integer("Tag", &TComponent::Tag, &TComponent::SetTag).Default(int64_t{0});
+      });
   return info;
 }
 }  // namespace vorlan

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace vorlan {
+#include "component/persistent.h"
 
-class TClassInfo;
+namespace vorlan {
 
 enum class TOperation { opInsert, opRemove };
 
@@ -20,7 +20,7 @@ enum TComponentStateFlag : uint32_t {
   csDestroying = 1u << 2,  // the destructor has begun
 };
 
-class TComponent {
+class TComponent : public TPersistent {
  public:
   explicit TComponent(TComponent* owner);
   virtual ~TComponent();
@@ -59,8 +59,13 @@ class TComponent {
   // overrides still run.
   void DestroyComponents();
 
+  // The component a definition nests this one in (a control's parent);
+  // components without one sit directly under the root.
+  virtual TComponent* ParentComponent() const { return nullptr; }
+  virtual void SetParentComponent(TComponent* /*parent*/) {}
+
   // The class of the component for the definition reader and writer.
-  virtual const TClassInfo& ClassInfo() const;
+  const TClassInfo& ClassInfo() const override;
   static const TClassInfo& StaticClassInfo();
   std::string ClassName() const;
 
