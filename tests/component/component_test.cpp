@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "component/program_scope.h"
-#include "test_classes.h"
+#include "definition_test_classes.h"
 
 namespace vorlan {
 namespace {

@@ -4,7 +4,7 @@
 #include "component/definition_writer.h"
 #include "component/handler_registry.h"
 #include "component/program_scope.h"
-#include "test_classes.h"
+#include "definition_test_classes.h"
 
 namespace vorlan {
 namespace {

@@ -1,4 +1,4 @@
-#include "test_classes.h"
+#include "definition_test_classes.h"
 
 #include "component/class_registry.h"
 
