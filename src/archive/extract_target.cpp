@@ -1,0 +1,55 @@
+#include "archive/extract_target.h"
+
+#include <cmath>
+
+#include "archive/archive_exceptions.h"
+#include "base/format.h"
+#include "base/strings.h"
+
+namespace vorlan {
+
+namespace {
+// A name beside the target that no file has yet.
+std::string TemporaryBeside(const std::string& target) {
+  for (int n = 0;; ++n) {
+    std::string name = target + ".~vx" + (n ? IntToStr(n) : std::string());
+    if (!FileAttributes(name)) return name;
+  }
+}
+}  // namespace
+
+bool IsValidFileDate(TDateTime date) {
+  // 1601-01-01 and 9999-12-31 in days since 1899-12-30.
+  return std::isfinite(date) && date >= -109205.0 && date < 2958466.0;
+}
+
+TExtractTarget::TExtractTarget(const std::string& target)
+    : target_(target), written_(FileExists(target) ? TemporaryBeside(target) : target) {
+  stream_ = TFileStream::TryOpen(written_, TFileMode::Create);
+  if (!stream_) throw EVorlanCompress(Format("Cannot create the file %s", target_));
+}
+
+TExtractTarget::~TExtractTarget() {
+  if (!committed_) Discard();
+}
+
+void TExtractTarget::Discard() {
+  stream_.reset();
+  DeleteFileAt(written_);
+}
+
+void TExtractTarget::Commit(TDateTime date) {
+  try {
+    if (!IsValidFileDate(date)) throw EInOutError("invalid date");
+    stream_->SetLastWriteTime(date);
+  } catch (const EInOutError&) {
+    throw EVorlanCompress("Cannot set the date of the file just extracted.");
+  }
+  stream_->Close();
+  if (written_ != target_ && !RenameFileAt(written_, target_)) {
+    throw EVorlanCompress(Format("Cannot create the file %s", target_));
+  }
+  committed_ = true;
+}
+
+}  // namespace vorlan
