@@ -18,4 +18,14 @@ std::string TranslateMessage(const std::string& message) {
   return translation ? translation(message) : message;
 }
 
+std::string FormatTranslated(const std::string& format, const std::vector<FormatArg>& args) {
+  std::string translated = TranslateMessage(format);
+  try {
+    return FormatArgs(translated, args);
+  } catch (const EConvertError&) {
+    if (translated == format) throw;
+  }
+  return FormatArgs(format, args);
+}
+
 }  // namespace vorlan

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/format.h"
 
@@ -52,16 +53,21 @@ VORLAN_EXCEPTION(EVorlanAbnormal, ECustomVorlanAbnormal);
 using TMessageTranslation = std::function<std::string(const std::string&)>;
 void SetMessageTranslation(TMessageTranslation translation);
 std::string TranslateMessage(const std::string& message);
+// Translates the format, then fills in the arguments. A translation whose
+// directives do not fit the arguments falls back to the English format, so a
+// faulty language file cannot turn one error into another.
+std::string FormatTranslated(const std::string& format, const std::vector<FormatArg>& args);
 
 class IException : public ECustomVorlanAbnormal {
  public:
+  // A message without arguments is translated but not formatted: a "%" in it stays.
   explicit IException(const std::string& message)
       : ECustomVorlanAbnormal(TranslateMessage(message)) {}
 
   template <typename... Args>
     requires(sizeof...(Args) > 0)
   IException(const std::string& format, const Args&... args)
-      : ECustomVorlanAbnormal(Format(TranslateMessage(format), args...)) {}
+      : ECustomVorlanAbnormal(FormatTranslated(format, std::vector<FormatArg>{FormatArg(args)...})) {}
 };
 
 // Run-time install exceptions and the user's cancel.

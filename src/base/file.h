@@ -1,7 +1,9 @@
 #pragma once
 // The portable core's window on the file system. Names are Windows paths;
 // the POSIX implementation reads "\" as "/", so portable code joins paths
-// the same way everywhere. Times are local date-times.
+// the same way everywhere. Times are local date-times, converted as Windows
+// converts file times: with the zone's current offset from UTC, whatever the
+// date, so that every local time maps to exactly one file time and back.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,7 +25,8 @@ enum class TSeekOrigin { Begin, Current, End };
 // An open file; closed when the object goes.
 class TFileStream {
  public:
-  // Raises EFOpenError (EFCreateError for Create) with the system's reason.
+  // Raises EFOpenError (EFCreateError for Create) naming the file and the
+  // system's reason.
   TFileStream(const std::string& path, TFileMode mode);
   ~TFileStream();
   TFileStream(TFileStream&& other) noexcept;
@@ -84,8 +87,5 @@ bool SetFileAttributesAt(const std::string& path, uint32_t attributes);
 // The system's text for its last error.
 std::string LastErrorMessage();
 uint32_t LastErrorCode();
-
-// The current local date and time.
-TDateTime Now();
 
 }  // namespace vorlan

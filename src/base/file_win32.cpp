@@ -19,18 +19,57 @@ FILETIME FromTicks(int64_t ticks) {
   return time;
 }
 
+// The system's conversions apply the zone's current offset to every date:
+// one file time for each local time, and back.
 TDateTime LocalDateTime(const FILETIME& utc) {
-  FILETIME local;
+  FILETIME local = utc;
   FileTimeToLocalFileTime(&utc, &local);
   return FileTimeTicksToDateTime(Ticks(local));
 }
 
 FILETIME UtcFileTime(TDateTime value) {
-  FILETIME local = FromTicks(DateTimeToFileTimeTicks(value));
+  int64_t ticks = DateTimeToFileTimeTicks(value);
+  FILETIME local = FromTicks(ticks);
   FILETIME utc;
-  LocalFileTimeToFileTime(&local, &utc);
+  if (ticks < 0 || !LocalFileTimeToFileTime(&local, &utc)) throw EConvertError("Date-time value out of range");
   return utc;
 }
+
+// Owns a handle that only this file opens outside a stream.
+class ScopedHandle {
+ public:
+  explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
+  ~ScopedHandle() {
+    if (valid()) CloseHandle(handle_);
+  }
+  ScopedHandle(const ScopedHandle&) = delete;
+  ScopedHandle& operator=(const ScopedHandle&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+// The reason is taken first: building the message may change the last error.
+[[noreturn]] void RaiseInOut(const std::string& what, const std::string& path) {
+  std::string reason = LastErrorMessage();
+  throw EInOutError(what + " \"" + path + "\". " + reason);
+}
+
+// Windows refuses to write to or replace a read-only file; Wine running as
+// root lets both through, so the rule is kept here as well.
+bool RefuseWriteProtected(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+      !(attributes & FILE_ATTRIBUTE_READONLY)) {
+    return false;
+  }
+  SetLastError(ERROR_ACCESS_DENIED);
+  return true;
+}
+
+bool DiskFull(DWORD error) { return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL; }
 
 std::optional<WIN32_FILE_ATTRIBUTE_DATA> AttributeData(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
@@ -40,6 +79,7 @@ std::optional<WIN32_FILE_ATTRIBUTE_DATA> AttributeData(const std::string& path) 
 }  // namespace
 
 bool TFileStream::OpenHandle(TFileMode mode) {
+  if (mode != TFileMode::Read && RefuseWriteProtected(path_)) return false;
   DWORD access = GENERIC_READ, share = FILE_SHARE_READ | FILE_SHARE_WRITE, disposition = OPEN_EXISTING;
   if (mode != TFileMode::Read) {
     access |= GENERIC_WRITE;
@@ -60,20 +100,29 @@ void TFileStream::Close() {
 }
 
 size_t TFileStream::Read(void* buffer, size_t count) {
-  DWORD done = 0;
-  if (!ReadFile(H(handle_), buffer, static_cast<DWORD>(count), &done, nullptr)) {
-    throw EInOutError("Read error on \"" + path_ + "\". " + LastErrorMessage());
+  size_t done = 0;
+  while (done < count) {
+    DWORD n = 0;
+    if (!ReadFile(H(handle_), static_cast<char*>(buffer) + done, static_cast<DWORD>(count - done), &n, nullptr)) {
+      RaiseInOut("Read error on", path_);
+    }
+    if (n == 0) break;
+    done += n;
   }
   return done;
 }
 
 size_t TFileStream::Write(const void* buffer, size_t count) {
-  DWORD done = 0;
-  if (!WriteFile(H(handle_), buffer, static_cast<DWORD>(count), &done, nullptr)) {
-    DWORD error = GetLastError();
+  size_t done = 0;
+  while (done < count) {
+    DWORD n = 0;
+    BOOL written = WriteFile(H(handle_), static_cast<const char*>(buffer) + done, static_cast<DWORD>(count - done),
+                             &n, nullptr);
+    done += n;
     // A full disk is a short write, not a refusal.
-    if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL) return done;
-    throw EInOutError("Write error on \"" + path_ + "\". " + LastErrorMessage());
+    if (!written && DiskFull(GetLastError())) break;
+    if (!written) RaiseInOut("Write error on", path_);
+    if (n == 0) break;
   }
   return done;
 }
@@ -83,7 +132,7 @@ int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
   LARGE_INTEGER distance, result;
   distance.QuadPart = offset;
   if (!SetFilePointerEx(H(handle_), distance, &result, kMethods[static_cast<int>(origin)])) {
-    throw EInOutError("Seek error on \"" + path_ + "\". " + LastErrorMessage());
+    RaiseInOut("Seek error on", path_);
   }
   return result.QuadPart;
 }
@@ -92,27 +141,23 @@ int64_t TFileStream::Position() { return Seek(0, TSeekOrigin::Current); }
 
 int64_t TFileStream::Size() {
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(H(handle_), &size)) throw EInOutError("Cannot read the size of \"" + path_ + "\"");
+  if (!GetFileSizeEx(H(handle_), &size)) RaiseInOut("Cannot read the size of", path_);
   return size.QuadPart;
 }
 
 void TFileStream::Truncate() {
-  if (!SetEndOfFile(H(handle_))) throw EInOutError("Cannot truncate \"" + path_ + "\". " + LastErrorMessage());
+  if (!SetEndOfFile(H(handle_))) RaiseInOut("Cannot truncate", path_);
 }
 
 TDateTime TFileStream::LastWriteTime() {
   FILETIME written;
-  if (!GetFileTime(H(handle_), nullptr, nullptr, &written)) {
-    throw EInOutError("Cannot read the date of \"" + path_ + "\"");
-  }
+  if (!GetFileTime(H(handle_), nullptr, nullptr, &written)) RaiseInOut("Cannot read the date of", path_);
   return LocalDateTime(written);
 }
 
 void TFileStream::SetLastWriteTime(TDateTime value) {
   FILETIME written = UtcFileTime(value);
-  if (!SetFileTime(H(handle_), nullptr, nullptr, &written)) {
-    throw EInOutError("Cannot set the date of \"" + path_ + "\". " + LastErrorMessage());
-  }
+  if (!SetFileTime(H(handle_), nullptr, nullptr, &written)) RaiseInOut("Cannot set the date of", path_);
 }
 
 bool FileExists(const std::string& path) {
@@ -138,19 +183,22 @@ std::optional<TDateTime> FileLastWriteTime(const std::string& path) {
 }
 
 bool SetFileLastWriteTime(const std::string& path, TDateTime value) {
-  HANDLE handle = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return false;
   FILETIME written = UtcFileTime(value);
-  bool done = SetFileTime(handle, nullptr, nullptr, &written) != 0;
-  CloseHandle(handle);
-  return done;
+  ScopedHandle handle(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  return handle.valid() && SetFileTime(handle.get(), nullptr, nullptr, &written) != 0;
 }
 
 bool DeleteFileAt(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
 
 bool RenameFileAt(const std::string& from, const std::string& to) {
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  if (RefuseWriteProtected(to)) return false;
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+  // Windows 9x has no MoveFileEx: replace by hand, keeping the target when
+  // the source is gone.
+  if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED || !FileExists(from)) return false;
+  DeleteFileA(to.c_str());
+  return MoveFileA(from.c_str(), to.c_str()) != 0;
 }
 
 bool CreateDirectoryAt(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }

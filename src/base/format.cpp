@@ -1,5 +1,7 @@
 #include "base/format.h"
 
+#include <optional>
+
 #include "base/exceptions.h"
 
 namespace vorlan {
@@ -43,54 +45,69 @@ class Formatter {
 
  private:
   char Peek() const { return pos_ < format_.size() ? format_[pos_] : '\0'; }
+  bool AtDigit() const { return Peek() >= '0' && Peek() <= '9'; }
 
   const FormatArg& NextArg() {
     if (next_arg_ >= args_.size()) Invalid(format_);
     return args_[next_arg_++];
   }
 
-  // A number, "*" (taken from the arguments), or -1 when absent.
-  int ParseNumber() {
-    if (Peek() == '*') {
-      ++pos_;
-      const FormatArg& arg = NextArg();
-      if (arg.kind() == FormatArg::Kind::Text) Invalid(format_);
-      return static_cast<int>(arg.signed_value() + static_cast<int64_t>(arg.unsigned_value()));
-    }
-    if (Peek() < '0' || Peek() > '9') return -1;
+  int ParseDigits() {
     int value = 0;
-    while (Peek() >= '0' && Peek() <= '9') {
+    while (AtDigit()) {
       value = value * 10 + (format_[pos_++] - '0');
-      if (value > 100000) Invalid(format_);
+      if (value > kMaxFormatWidth) Invalid(format_);
     }
     return value;
   }
 
+  // A number, "*" (taken from the arguments, may be negative), or nothing.
+  std::optional<int> ParseNumber() {
+    if (Peek() != '*') return AtDigit() ? std::optional<int>(ParseDigits()) : std::nullopt;
+    ++pos_;
+    const FormatArg& arg = NextArg();
+    if (arg.kind() == FormatArg::Kind::Text) Invalid(format_);
+    if (arg.kind() == FormatArg::Kind::Unsigned && arg.unsigned_value() > kMaxFormatWidth) Invalid(format_);
+    int64_t value = arg.kind() == FormatArg::Kind::Signed ? arg.signed_value()
+                                                          : static_cast<int64_t>(arg.unsigned_value());
+    if (value > kMaxFormatWidth || value < -kMaxFormatWidth) Invalid(format_);
+    return static_cast<int>(value);
+  }
+
+  // An index is digits followed by ":"; anything else is read again as flags and width.
+  void ParseIndex() {
+    size_t start = pos_;
+    if (AtDigit()) {
+      int index = ParseDigits();
+      if (Peek() == ':') {
+        ++pos_;
+        next_arg_ = static_cast<size_t>(index);
+        return;
+      }
+    }
+    pos_ = start;
+  }
+
   Directive ParseDirective() {
     Directive d;
-    size_t start = pos_;
-    int number = ParseNumber();
-    if (Peek() == ':') {  // an argument index
-      if (number < 0) Invalid(format_);
-      ++pos_;
-      next_arg_ = static_cast<size_t>(number);
-    } else {
-      pos_ = start;
-    }
+    ParseIndex();
     for (;; ++pos_) {
       if (Peek() == '-') d.left = true;
       else if (Peek() == '0') d.zero = true;
       else break;
     }
-    d.width = ParseNumber();
+    if (auto width = ParseNumber()) {
+      d.left = d.left || *width < 0;
+      d.width = *width < 0 ? -*width : *width;
+    }
     if (Peek() == '.') {
       ++pos_;
-      d.precision = ParseNumber();
-      if (d.precision < 0) d.precision = 0;
+      // "%.d" asks for no digits at all; a negative "*" is as if none was given.
+      d.precision = ParseNumber().value_or(0);
+      if (d.precision < 0) d.precision = -1;
     }
-    d.type = static_cast<char>(Peek() | 0x20);
     if (pos_ >= format_.size()) Invalid(format_);
-    ++pos_;
+    d.type = static_cast<char>(format_[pos_++] | 0x20);
     return d;
   }
 
@@ -105,11 +122,12 @@ class Formatter {
       }
       case 'c':
         if (text) Invalid(format_);
-        return std::string(1, static_cast<char>(Integer(arg)));
+        return std::string(1, static_cast<char>(arg.kind() == FormatArg::Kind::Signed ? arg.signed_value()
+                                                                                      : arg.unsigned_value()));
       case 'd': {
         if (text) Invalid(format_);
-        int64_t v = arg.kind() == FormatArg::Kind::Signed ? arg.signed_value()
-                                                          : static_cast<int64_t>(arg.unsigned_value());
+        if (arg.kind() == FormatArg::Kind::Unsigned) return Digits(arg.unsigned_value(), 10, d);
+        int64_t v = arg.signed_value();
         std::string digits = Digits(v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v), 10, d);
         return v < 0 ? "-" + digits : digits;
       }
@@ -120,11 +138,6 @@ class Formatter {
       default:
         Invalid(format_);
     }
-  }
-
-  static int64_t Integer(const FormatArg& arg) {
-    return arg.kind() == FormatArg::Kind::Signed ? arg.signed_value()
-                                                 : static_cast<int64_t>(arg.unsigned_value());
   }
 
   // Negative numbers show as their two's complement in the width of the

@@ -3,11 +3,16 @@
 //   % [index:] [-] [0] [width] [.precision] type
 // with type s (text), d (signed), u (unsigned), x (upper-case hexadecimal),
 // c (character) and %% for a percent sign. Width and precision may be "*".
-// For d, u and x the precision is the minimum number of digits (%.8x gives
-// eight hexadecimal digits); for s it is the maximum number of characters.
-// A directive without a matching argument, or with an argument of the wrong
-// kind, raises EConvertError; surplus arguments are ignored, so a translated
-// format may leave one out.
+// The index (from 0) picks the argument; the directives after it go on from
+// there. For d, u and x the precision is the minimum number of digits (%.8x
+// gives eight hexadecimal digits); for s it is the maximum number of
+// characters. A "*" width below zero left-aligns. x shows a negative number
+// as its two's complement in the argument's width (32 bits unless the
+// argument was 64-bit), so -601 gives FFFFFDA7.
+// A directive without a matching argument, with an argument of the wrong
+// kind, or of an unknown type raises EConvertError, as does a width or
+// precision above kMaxFormatWidth; surplus arguments are ignored, so a
+// translated format may leave one out.
 
 #include <cstdint>
 #include <string>
@@ -16,6 +21,8 @@
 #include <vector>
 
 namespace vorlan {
+
+inline constexpr int kMaxFormatWidth = 100000;
 
 class FormatArg {
  public:
@@ -34,7 +41,10 @@ class FormatArg {
       wide_ = sizeof(T) > 4;
     }
   }
-  FormatArg(bool value) : kind_(Kind::Signed), signed_(value ? 1 : 0) {}  // NOLINT
+  // A template, so that a pointer does not quietly turn into a Boolean.
+  template <typename T>
+    requires std::is_same_v<T, bool>
+  FormatArg(T value) : kind_(Kind::Signed), signed_(value ? 1 : 0) {}  // NOLINT
   FormatArg(std::string_view text) : kind_(Kind::Text), text_(text) {}    // NOLINT
   FormatArg(const std::string& text) : kind_(Kind::Text), text_(text) {}  // NOLINT
   FormatArg(const char* text) : kind_(Kind::Text), text_(text ? text : "") {}  // NOLINT

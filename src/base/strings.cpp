@@ -108,7 +108,10 @@ std::string IntToStr(int64_t value) { return std::to_string(value); }
 std::optional<int64_t> TryStrToInt(std::string_view text) {
   std::string trimmed = Trim(text);
   std::string_view digits = trimmed;
-  if (!digits.empty() && digits[0] == '+') digits.remove_prefix(1);
+  if (!digits.empty() && digits[0] == '+') {
+    digits.remove_prefix(1);
+    if (!digits.empty() && digits[0] == '-') return std::nullopt;
+  }
   int64_t value = 0;
   auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
@@ -137,7 +140,7 @@ std::string ExtractFileDir(std::string_view path) {
   size_t sep = LastSeparator(path);
   if (sep == std::string_view::npos) return {};
   // A drive root keeps its separator: the directory of "C:\x" is "C:\".
-  if (sep > 0 && path[sep] != ':' && path[sep - 1] != ':' ) return std::string(path.substr(0, sep));
+  if (sep > 0 && path[sep] != ':' && path[sep - 1] != ':') return std::string(path.substr(0, sep));
   return std::string(path.substr(0, sep + 1));
 }
 
