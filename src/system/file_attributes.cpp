@@ -23,12 +23,24 @@ constexpr TAttributeMapping kMappings[] = {
 };
 }  // namespace
 
-void SetFileAttributeSet(const std::string& file_name, TVorlanFileAttributesSet set) {
-  DWORD bits = 0;
+uint32_t AttributeBitsOf(TVorlanFileAttributesSet set) {
+  uint32_t bits = 0;
   for (const auto& m : kMappings) {
     if (set & VfaBit(m.element)) bits |= m.bit;
   }
-  if (!SetFileAttributesA(file_name.c_str(), bits)) {
+  return bits;
+}
+
+TVorlanFileAttributesSet AttributeSetOf(uint32_t bits) {
+  TVorlanFileAttributesSet set = 0;
+  for (const auto& m : kMappings) {
+    if (m.reported && (bits & m.bit)) set |= VfaBit(m.element);
+  }
+  return set;
+}
+
+void SetFileAttributeSet(const std::string& file_name, TVorlanFileAttributesSet set) {
+  if (!SetFileAttributesA(file_name.c_str(), AttributeBitsOf(set))) {
     throw IEfcSetAttributes("Cannot set file attributes. Error : %s", LastErrorMessage());
   }
 }
@@ -39,10 +51,7 @@ void GetFileAttributeSet(const std::string& file_name, TVorlanFileAttributesSet&
   if (!file) return;
   DWORD bits = GetFileAttributesA(file_name.c_str());
   if (bits == INVALID_FILE_ATTRIBUTES) return;
-  set = 0;
-  for (const auto& m : kMappings) {
-    if (m.reported && (bits & m.bit)) set |= VfaBit(m.element);
-  }
+  set = AttributeSetOf(bits);
 }
 
 }  // namespace vorlan

@@ -25,6 +25,10 @@ constexpr TVorlanFileAttributesSet VfaBit(TVorlanFileAttributes element) {
   return static_cast<TVorlanFileAttributesSet>(1u << element);
 }
 
+// The Windows attribute bits of a set, and the set Windows' bits report.
+uint32_t AttributeBitsOf(TVorlanFileAttributesSet set);
+TVorlanFileAttributesSet AttributeSetOf(uint32_t bits);
+
 // Sets exactly the attributes of the set; raises IEfcSetAttributes
 // "Cannot set file attributes. Error : %s" when the system refuses.
 void SetFileAttributeSet(const std::string& file_name, TVorlanFileAttributesSet set);

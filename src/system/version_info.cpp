@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -59,13 +60,21 @@ std::string VersionText(DWORD most, DWORD least) {
   return Format("%u.%u.%u.%u", HIWORD(most), LOWORD(most), HIWORD(least), LOWORD(least));
 }
 
+// The version block claims its own length in 16 bits, and the system
+// converts strings into the space after it, so a block whose length lies
+// would take the system outside a buffer of the reported size. A zeroed
+// buffer that holds twice the largest block keeps every such walk inside.
+constexpr DWORD kSafeBlockSize = 2 * 0x10000 + 1024;
+
 // The whole version block of the file, or nothing.
 std::optional<std::vector<char>> VersionBlock(const std::string& path) {
   DWORD ignored = 0;
   DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
   if (size == 0) return std::nullopt;
-  std::vector<char> block(size);
-  if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) return std::nullopt;
+  std::vector<char> block(std::max(size, kSafeBlockSize));
+  if (!GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data())) {
+    return std::nullopt;
+  }
   return block;
 }
 
@@ -77,6 +86,12 @@ std::optional<std::pair<const void*, UINT>> Query(std::vector<char>& block, cons
     return std::nullopt;
   }
   return std::make_pair(static_cast<const void*>(value), length);
+}
+
+// The reported length counts the terminator, when there is one.
+std::string Text(const std::pair<const void*, UINT>& value) {
+  auto text = static_cast<const char*>(value.first);
+  return std::string(text, strnlen(text, value.second));
 }
 
 void ReadStrings(std::vector<char>& block, const std::string& prefix, TVersionInfo& info) {
@@ -95,10 +110,7 @@ void ReadStrings(std::vector<char>& block, const std::string& prefix, TVersionIn
   };
   for (const auto& [field, name] : kStrings) {
     auto value = Query(block, prefix + name);
-    if (!value) continue;
-    // The reported length counts the terminator, when there is one.
-    auto text = static_cast<const char*>(value->first);
-    info.SetField(field, std::string(text, strnlen(text, value->second)));
+    if (value) info.SetField(field, Text(*value));
   }
 }
 }  // namespace
@@ -118,6 +130,7 @@ TVersionInfo ReadFileVersionInfo(const std::string& path, TLanguage language, TC
   if (!fixed_value || fixed_value->second < sizeof(VS_FIXEDFILEINFO)) return info;
   VS_FIXEDFILEINFO fixed;
   std::memcpy(&fixed, fixed_value->first, sizeof fixed);
+  if (fixed.dwSignature != 0xFEEF04BD) return info;
   auto translation = Query(*block, "\\VarFileInfo\\Translation");
   if (translation && translation->second == 4) {
     uint16_t first_language;
@@ -133,6 +146,18 @@ TVersionInfo ReadFileVersionInfo(const std::string& path, TLanguage language, TC
   ReadStrings(*block, Format("\\StringFileInfo\\%.4x%.4x\\", LanguageId(language), CodePage(character_set)),
               info);
   return info;
+}
+
+std::optional<std::string> ReadFirstTranslationString(const std::string& path, const std::string& name) {
+  auto block = VersionBlock(path);
+  if (!block) return std::nullopt;
+  auto translation = Query(*block, "\\VarFileInfo\\Translation");
+  if (!translation || translation->second < 4) return std::nullopt;
+  uint16_t words[2];
+  std::memcpy(words, translation->first, sizeof words);
+  auto value = Query(*block, Format("\\StringFileInfo\\%.4x%.4x\\", words[0], words[1]) + name);
+  if (!value) return std::nullopt;
+  return Text(*value);
 }
 
 std::string FileVersionOf(const std::string& path) { return ReadFileVersionInfo(path).FileVersion(); }

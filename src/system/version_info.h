@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vorlan {
@@ -70,6 +71,11 @@ class TVersionInfo {
 // no (sound) version resource gives empty fields; this never raises.
 TVersionInfo ReadFileVersionInfo(const std::string& path, TLanguage language = lnUSEnglish,
                                  TCharacterSet character_set = csMultilingual);
+
+// The string name of the table the file's first translation names; nothing
+// when the file has no version resource, no translation or no such string.
+// Self-registering libraries are marked by "OLESelfRegister".
+std::optional<std::string> ReadFirstTranslationString(const std::string& path, const std::string& name);
 
 // The file's version as "a.b.c.d", empty when it has none: what an archive
 // records for a member.

@@ -23,12 +23,22 @@ std::string VersionOf(const std::string& path) {
   return shared.VersionInfo().FileVersion();
 }
 
-// The last-write time at the two-second resolution dates compare at;
-// nothing when the file cannot be opened.
-std::optional<TDateTime> DateOf(const std::string& path) {
+// A date as a count of the two-second stamps that file dates compare at.
+// Whole numbers, because on i686 two equal doubles may differ in their
+// excess precision.
+using TStamp = int64_t;
+TStamp StampOf(TDateTime value) {
+  constexpr int64_t kTicksPerStamp = 2 * 10000000;
+  int64_t ticks = DateTimeToFileTimeTicks(value);
+  return ticks / kTicksPerStamp - (ticks % kTicksPerStamp < 0 ? 1 : 0);
+}
+
+// The stamp of the file's last-write time; nothing when the file cannot be
+// opened.
+std::optional<TStamp> StampOf(const std::string& path) {
   auto file = TFileStream::TryOpen(path, TFileMode::Read);
   if (!file) return std::nullopt;
-  return TruncateToTwoSeconds(file->LastWriteTime());
+  return StampOf(file->LastWriteTime());
 }
 
 TFileNewerResult ByVersion(const std::string& new_version, const std::string& existing_version) {
@@ -39,7 +49,7 @@ TFileNewerResult ByVersion(const std::string& new_version, const std::string& ex
   }
 }
 
-TFileNewerResult ByDate(std::optional<TDateTime> new_date, std::optional<TDateTime> existing_date) {
+TFileNewerResult ByDate(std::optional<TStamp> new_date, std::optional<TStamp> existing_date) {
   if (!new_date || !existing_date) return fnrUnknown;
   if (*new_date > *existing_date) return fnrNewer;
   return *new_date == *existing_date ? fnrSame : fnrOlder;
@@ -102,14 +112,14 @@ TFileNewerResult TVersionResource::IsFileNewer(const std::string& new_version, c
                                                TOverwriteType rule, TDateTime new_date) {
   return Decide(
       rule, existing_file, [&] { return ByVersion(new_version, VersionOf(existing_file)); },
-      [&] { return ByDate(TruncateToTwoSeconds(new_date), DateOf(existing_file)); });
+      [&] { return ByDate(StampOf(new_date), StampOf(existing_file)); });
 }
 
 TFileNewerResult TVersionResource::IsFileNewerByName(const std::string& new_file,
                                                      const std::string& existing_file, TOverwriteType rule) {
   return Decide(
       rule, existing_file, [&] { return ByVersion(VersionOf(new_file), VersionOf(existing_file)); },
-      [&] { return ByDate(DateOf(new_file), DateOf(existing_file)); });
+      [&] { return ByDate(StampOf(new_file), StampOf(existing_file)); });
 }
 
 TVersionResource& SharedVersionResource() {
