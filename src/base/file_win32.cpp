@@ -192,13 +192,7 @@ bool SetFileLastWriteTime(const std::string& path, TDateTime value) {
 bool DeleteFileAt(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
 
 bool RenameFileAt(const std::string& from, const std::string& to) {
-  if (RefuseWriteProtected(to)) return false;
-  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
-  // Windows 9x has no MoveFileEx: replace by hand, keeping the target when
-  // the source is gone.
-  if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED || !FileExists(from)) return false;
-  DeleteFileA(to.c_str());
-  return MoveFileA(from.c_str(), to.c_str()) != 0;
+  return !RefuseWriteProtected(to) && MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 bool CreateDirectoryAt(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
