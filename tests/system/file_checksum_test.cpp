@@ -5,6 +5,7 @@
 #include "base/exceptions.h"
 #include "base/file.h"
 #include "base/sha.h"
+#include "system/unique_handle.h"
 #include "test_support.h"
 
 namespace vorlan {
@@ -61,6 +62,16 @@ TEST_F(FileChecksumTest, Failures) {
     }
   }
   EXPECT_FALSE(FileExists(missing));
+}
+
+TEST_F(FileChecksumTest, AFileInUseIsLeftAlone) {
+  testing::WriteWholeFile(Path("busy.exe"), "content");
+  TUniqueFileHandle lock(CreateFileA(Path("busy.exe").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(lock);
+  EXPECT_THROW(CalcFileCheckSum(Path("busy.exe"), false), EFOpenError);
+  EXPECT_THROW(AddFileCheckSum(Path("busy.exe"), std::string(40, 'A')), EFOpenError);
+  lock.Reset();
+  EXPECT_EQ(testing::ReadWholeFile(Path("busy.exe")), "content");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/file.h"
+#include "base/strings.h"
 #include "system/system_exceptions.h"
 #include "test_support.h"
 
@@ -28,13 +29,29 @@ class ProgramLauncherTest : public testing::TempDirTest {
   std::string record_;
 };
 
+// The recorder's first line is its command line, the second its startup
+// flags and show command.
 TEST_F(ProgramLauncherTest, ParametersAreTheWholeCommandLine) {
   TProgramLauncher launcher(nullptr);
   launcher.SetFileName(testing::BuiltFile("record_command_line.exe"));
   launcher.SetParameters("recorder -s \"C:\\Program Files\\x\" -r");
   launcher.SetShowMode(smHide);
   launcher.Execute();
-  EXPECT_EQ(RecordedCommandLine(), "recorder -s \"C:\\Program Files\\x\" -r");
+  EXPECT_EQ(ExtractField(RecordedCommandLine(), 1, '\n'), "recorder -s \"C:\\Program Files\\x\" -r");
+}
+
+TEST_F(ProgramLauncherTest, ShowModesAndStartupFlags) {
+  const std::pair<TplShowMode, int> cases[] = {{smNormal, 1}, {smMaximized, 3}, {smMinimized, 2}, {smHide, 0}};
+  const int flags = STARTF_USESHOWWINDOW | STARTF_FORCEONFEEDBACK;
+  for (const auto& [mode, show] : cases) {
+    DeleteFileAt(record_);
+    TProgramLauncher launcher(nullptr);
+    launcher.SetFileName(testing::BuiltFile("record_command_line.exe"));
+    launcher.SetShowMode(mode);
+    launcher.Execute();
+    EXPECT_EQ(ExtractField(RecordedCommandLine(), 2, '\n'), std::to_string(flags) + " " + std::to_string(show))
+        << int(mode);
+  }
 }
 
 TEST_F(ProgramLauncherTest, Defaults) {
