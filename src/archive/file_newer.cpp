@@ -1,5 +1,7 @@
 #include "archive/file_newer.h"
 
+#include <cmath>
+#include <cstdint>
 #include <optional>
 
 #include "archive/archive_hooks.h"
@@ -9,16 +11,18 @@
 namespace vorlan {
 
 namespace {
-// Dates compare at the two-second resolution of the file systems we install to.
-std::optional<TDateTime> FileDate(const std::string& path) {
-  auto date = FileLastWriteTime(path);
-  if (!date) return std::nullopt;
-  return TruncateToTwoSeconds(*date);
+// Dates compare at the two-second resolution of the file systems we install
+// to, as whole stamps: comparing the doubles themselves would let the x87's
+// extra precision tell apart two values that are the same date.
+int64_t TwoSecondStamp(TDateTime date) {
+  int64_t ms = std::llround(date * 86400000.0);
+  return ms / 2000 - (ms % 2000 < 0);
 }
 
 TFileNewerResult ByDate(TDateTime new_date, TDateTime existing_date) {
-  if (new_date > existing_date) return fnrNewer;
-  if (new_date == existing_date) return fnrSame;
+  int64_t a = TwoSecondStamp(new_date), b = TwoSecondStamp(existing_date);
+  if (a > b) return fnrNewer;
+  if (a == b) return fnrSame;
   return fnrOlder;
 }
 
@@ -46,7 +50,7 @@ TFileNewerResult Decide(TOverwriteType rule, const std::string& new_version, con
       [[fallthrough]];
     }
     case owDate: {
-      auto existing_date = FileDate(existing);
+      auto existing_date = FileLastWriteTime(existing);
       if (!new_date || !existing_date) return fnrUnknown;
       return ByDate(*new_date, *existing_date);
     }
@@ -79,7 +83,7 @@ TFileNewerResult IsFileNewer(const std::string& new_version, const std::string& 
 TFileNewerResult IsFileNewerByName(const std::string& new_file, const std::string& existing,
                                    TOverwriteType rule) {
   std::string new_version = rule == owVersion || rule == owVersionDate ? ReadArchiveFileVersion(new_file) : "";
-  return Decide(rule, new_version, existing, FileDate(new_file));
+  return Decide(rule, new_version, existing, FileLastWriteTime(new_file));
 }
 
 }  // namespace vorlan

@@ -68,7 +68,9 @@ TEST_F(ExtractTest, AddingReportsProgressAndNumbersBatches) {
   });
   compress_.SetOnAfterAdding([&](TVorlanCompress&, TlzhFileStats& s) {
     ++after;
-    if (s.FileSize == 0) EXPECT_EQ(s.Ratio, 0);
+    if (s.FileSize == 0) {
+      EXPECT_EQ(s.Ratio, 0);
+    }
   });
   compress_.SetOnStatus([&](TVorlanCompress&, TlzhFileStats& s) {
     if (s.Finished) {
