@@ -78,7 +78,7 @@ TVersionInfo ReadFileVersionInfo(const std::string& path, TLanguage language = l
 std::optional<std::string> ReadFirstTranslationString(const std::string& path, const std::string& name);
 
 // The file's version as "a.b.c.d", empty when it has none: what an archive
-// records for a member.
+// records for a member (the archive's version reader).
 std::string FileVersionOf(const std::string& path);
 
 }  // namespace vorlan

@@ -7,7 +7,6 @@
 
 #include "base/file.h"
 #include "base/strings.h"
-#include "system/version_compare.h"
 
 namespace vorlan {
 

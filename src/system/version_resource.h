@@ -5,15 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "archive/file_newer.h"
 #include "base/date_time.h"
 #include "component/component.h"
 #include "system/version_info.h"
 
 namespace vorlan {
-
-enum TFileNewerResult : uint8_t { fnrUnknown, fnrSame, fnrNewer, fnrOlder, fnrAsk };
-
-enum TOverwriteType : uint8_t { owAlways, owNever, owVersion, owDate, owVersionDate, owAsk };
 
 class TVersionResource : public TComponent {
  public:
@@ -34,8 +31,8 @@ class TVersionResource : public TComponent {
   void ReadVersionInfo();
 
   // Whether a new file of new_version and new_date should replace
-  // existing_file by rule; the existing file is read through the shared
-  // instance.
+  // existing_file by rule (the rules and CompareVersions are the archive's);
+  // the existing file is read through the shared instance.
   static TFileNewerResult IsFileNewer(const std::string& new_version, const std::string& existing_file,
                                       TOverwriteType rule, TDateTime new_date);
   // The same with both versions and dates read from the files.

@@ -8,7 +8,6 @@
 #include "base/strings.h"
 #include "system/unique_handle.h"
 #include "system/system_dirs.h"
-#include "system/version_compare.h"
 #include "test_support.h"
 
 namespace vorlan {
@@ -194,23 +193,6 @@ TEST_F(BadVersionFileTest, LockedFileAnswersEmpty) {
                                      OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(lock);
   EXPECT_EQ(ReadFileVersionInfo(Path("locked.dll")).FileVersion(), "");
-}
-
-TEST(CompareVersionsTest, Table) {
-  struct TCase {
-    const char* a;
-    const char* b;
-    int expected;
-  };
-  const TCase cases[] = {
-      {"1.10", "1.9", 1},      {"1.9", "1.10", 2},     {"2a", "2b", 2},       {"2b", "2a", 1},
-      {"1.2", "1.2.0", 2},     {"1.2.0", "1.2", 1},    {"", "0", 2},          {"0", "", 1},
-      {"", "", 0},             {"5.0.2195.6601", "5.0.2195.6601", 0},        {"1.2.3", "1.2.4", 2},
-      {"10", "9", 1},          {"1.a", "1.B", 1},      {"1.2b", "1.10", 1},   {"007", "7", 0},
-      // An empty field inside a version does not end the comparison.
-      {"1..2", "1..3", 2},     {"1..3", "1..2", 1},    {"1..2", "1.0.2", 2},
-  };
-  for (const auto& c : cases) EXPECT_EQ(CompareVersions(c.a, c.b), c.expected) << c.a << " vs " << c.b;
 }
 
 class FileNewerTest : public testing::TempDirTest {
