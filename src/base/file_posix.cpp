@@ -117,6 +117,7 @@ size_t TFileStream::Write(const void* buffer, size_t count) {
     // A full disk is a short write, not a refusal.
     if (n < 0 && (errno == ENOSPC || errno == EDQUOT)) break;
     if (n < 0) RaiseInOut("Write error on", path_);
+    if (n == 0) break;
     done += static_cast<size_t>(n);
   }
   return done;

@@ -314,6 +314,11 @@ TEST_F(FileTest, NearestExistingDir) {
       {"missing\\relative\\path", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(NearestExistingDir(c.path), c.expected) << c.path;
+#ifdef _WIN32
+  // A drive answers without its backslash; the caller adds one for a root.
+  EXPECT_EQ(NearestExistingDir("C:\\no-such-dir-of-vorlan\\deeper"), "C:");
+  EXPECT_EQ(NearestExistingDir("C:\\"), "C:\\");
+#endif
 }
 
 TEST_F(FileTest, LastWriteTimeRoundTripsToTheMillisecond) {
