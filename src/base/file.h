@@ -77,7 +77,9 @@ bool ForceDirectories(const std::string& path);  // with every missing parent
 // same question for the text before its last "\"; empty if none exists.
 std::string NearestExistingDir(const std::string& path);
 
-// Windows attribute bits; POSIX knows only read-only (0x1) and directory (0x10).
+// Windows attribute bits. POSIX reports read-only, directory and, for every
+// file, archive, and sets read-only only. A read-only file is neither opened
+// for writing nor replaced nor deleted, on either system.
 constexpr uint32_t kAttrReadOnly = 0x1, kAttrHidden = 0x2, kAttrSystem = 0x4,
                    kAttrDirectory = 0x10, kAttrArchive = 0x20, kAttrNormal = 0x80,
                    kAttrTemporary = 0x100, kAttrOffline = 0x1000;
