@@ -7,6 +7,7 @@
 #include "base/strings.h"
 #include "system/file_attributes.h"
 #include "system/hard_link.h"
+#include "system/system_exceptions.h"
 #include "system/unique_handle.h"
 #include "test_support.h"
 
@@ -34,6 +35,23 @@ TEST(SystemDirsTest, TempFileNames) {
   EXPECT_EQ(FileSizeOf(kept), 0);
   EXPECT_FALSE(FileExists(dropped));
   DeleteFileAt(kept);
+}
+
+// With the temporary directory gone the system cannot make a name.
+TEST(SystemDirsTest, NoTemporaryDirectoryRaises) {
+  char tmp[MAX_PATH] = "", temp[MAX_PATH] = "";
+  GetEnvironmentVariableA("TMP", tmp, MAX_PATH);
+  GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
+  SetEnvironmentVariableA("TMP", "C:\\no such directory here");
+  SetEnvironmentVariableA("TEMP", "C:\\no such directory here");
+  try {
+    CreateTempFileName(true);
+    ADD_FAILURE() << "no exception";
+  } catch (const EAPIRoutines& e) {
+    EXPECT_EQ(e.Message(), "Cannot create a temporary file");
+  }
+  SetEnvironmentVariableA("TMP", tmp);
+  SetEnvironmentVariableA("TEMP", temp);
 }
 
 class ShortPathTest : public testing::TempDirTest {};
