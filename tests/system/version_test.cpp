@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "archive/archive_hooks.h"
 #include "base/file.h"
 #include "base/strings.h"
 #include "system/unique_handle.h"
@@ -267,6 +268,15 @@ TEST_F(FileNewerTest, IsFileNewerByName) {
   EXPECT_EQ(TVersionResource::IsFileNewerByName(new_, old_, owNever), fnrOlder);
   EXPECT_EQ(TVersionResource::IsFileNewerByName(Path("gone.dll"), old_, owDate), fnrUnknown);
   EXPECT_EQ(TVersionResource::IsFileNewerByName(new_, Path("gone.dll"), owDate), fnrUnknown);
+}
+
+// The archive asks for versions through its reader; FileVersionOf is the one
+// the program gives it.
+TEST_F(FileNewerTest, TheArchivesRulesReadVersionsThroughFileVersionOf) {
+  SetArchiveVersionReader(FileVersionOf);
+  EXPECT_EQ(vorlan::IsFileNewerByName(new_, old_, owVersion), fnrNewer);
+  EXPECT_EQ(vorlan::IsFileNewer("1.9.0.0", old_, owVersion, date_), fnrSame);
+  SetArchiveVersionReader(nullptr);
 }
 
 TEST_F(FileNewerTest, DatesOfAFileInUseStillRead) {
