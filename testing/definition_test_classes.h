@@ -51,6 +51,7 @@ class TTestForm : public TComponent {
  public:
   explicit TTestForm(TComponent* owner) : TComponent(owner) {}
   ~TTestForm() override { DestroyComponents(); }
+  bool IsForm() const override { return true; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption) { caption_ = caption; }
 

@@ -59,6 +59,10 @@ class TComponent : public TPersistent {
   // overrides still run.
   void DestroyComponents();
 
+  // Forms hold definitions: install objects placed on one bring along the
+  // standard path specifiers.
+  virtual bool IsForm() const { return false; }
+
   // The component a definition nests this one in (a control's parent);
   // components without one sit directly under the root.
   virtual TComponent* ParentComponent() const { return nullptr; }

@@ -10,9 +10,15 @@ namespace vorlan {
 
 class TClassInfo;
 
-class TPersistent {
+// The root of every object that is passed around by reference without a
+// known class: message and information parameters, components.
+class TObject {
  public:
-  virtual ~TPersistent() = default;
+  virtual ~TObject() = default;
+};
+
+class TPersistent : public TObject {
+ public:
   virtual const TClassInfo& ClassInfo() const = 0;
 
   // Whether the last definition read stored the property (a dotted path for

@@ -1,0 +1,34 @@
+#pragma once
+// What the install objects ask of the engine. The engine class itself is
+// built above them, on the file container; it registers itself here.
+
+#include <string>
+
+namespace vorlan {
+
+class TCustomNetInstallLocation;
+class TInstallObject;
+
+class TInstallEngine {
+ public:
+  virtual ~TInstallEngine() = default;
+  // The engine as a member of the tree it is the root of.
+  virtual TInstallObject& AsInstallObject() = 0;
+  // An installation run is under way.
+  virtual bool InProgress() const = 0;
+  // Names the Add/Remove Programs key.
+  virtual std::string ProductName() const = 0;
+  // The process-wide default remote location, or none.
+  virtual TCustomNetInstallLocation* DefaultNetLocation() const = 0;
+  // The -s text when given, else the program's directory.
+  virtual std::string LoadingProgramDir() const = 0;
+  // -e was given: the setup runs inside a self-extracting executable whose
+  // file name is the switch text.
+  virtual bool SelfExtracting(std::string& executable) const = 0;
+};
+
+// The single engine, or none.
+TInstallEngine* TheInstall();
+void SetTheInstall(TInstallEngine* engine);
+
+}  // namespace vorlan

@@ -1,0 +1,45 @@
+#include "objects/objects_module.h"
+
+#include <memory>
+
+#include "archive/vorlan_compress.h"
+#include "component/program_scope.h"
+#include "objects/install_engine.h"
+
+namespace vorlan {
+
+namespace {
+struct TDeferredRegistrationFiles : TCustomInstallFileList {};
+struct TAllInstallFiles : TCustomInstallFileList {};
+struct TMainArchive {
+  std::unique_ptr<TVorlanCompress> archive = std::make_unique<TVorlanCompress>(nullptr);
+};
+}  // namespace
+
+void RegisterObjectsModule(ProgramScope& scope) {
+  if (scope.Find<TObjectsState>()) return;
+  scope.Emplace<TObjectsState>();
+  scope.Emplace<TDeferredRegistrationFiles>();
+  scope.Emplace<TAllInstallFiles>();
+  scope.Emplace<TMainArchive>();
+  scope.Emplace<TInstallContainerList>();
+}
+
+TObjectsState& ObjectsState() { return ProgramScope::Current().Get<TObjectsState>(); }
+TCustomInstallFileList& DeferredRegistrationFiles() { return ProgramScope::Current().Get<TDeferredRegistrationFiles>(); }
+TCustomInstallFileList& AllInstallFiles() { return ProgramScope::Current().Get<TAllInstallFiles>(); }
+TVorlanCompress& MainArchive() { return *ProgramScope::Current().Get<TMainArchive>().archive; }
+
+TInstallContainerList* AllContainers() {
+  return ProgramScope::Exists() ? ProgramScope::Current().Find<TInstallContainerList>() : nullptr;
+}
+
+TInstallEngine* TheInstall() {
+  if (!ProgramScope::Exists()) return nullptr;
+  TObjectsState* state = ProgramScope::Current().Find<TObjectsState>();
+  return state ? state->the_install : nullptr;
+}
+
+void SetTheInstall(TInstallEngine* engine) { ObjectsState().the_install = engine; }
+
+}  // namespace vorlan

@@ -1,0 +1,38 @@
+#pragma once
+// The process-wide state of the install object tree, created in its fixed
+// order by RegisterObjectsModule and torn down with the ProgramScope.
+
+#include <bitset>
+#include <string>
+
+#include "base/date_time.h"
+#include "objects/install_lists.h"
+
+namespace vorlan {
+
+class ProgramScope;
+class TVorlanCompress;
+class TInstallEngine;
+
+struct TObjectsState {
+  TInstallEngine* the_install = nullptr;
+  std::string install_record_key;
+  TDateTime install_start_time = 0;
+  bool strict_registration = true;
+  // The UniqueID marks of the install files, 0 ... 1999.
+  std::bitset<2000> unique_id_marks;
+};
+
+// Creates the lists and the shared archive in their order:
+// DeferredRegistrationFiles, AllInstallFiles, MainArchive, AllContainers.
+void RegisterObjectsModule(ProgramScope& scope);
+
+TObjectsState& ObjectsState();
+TCustomInstallFileList& DeferredRegistrationFiles();
+TCustomInstallFileList& AllInstallFiles();
+TVorlanCompress& MainArchive();
+// Every install object in creation order; empty when no scope holds it
+// (objects created before start-up or after shutdown are not recorded).
+TInstallContainerList* AllContainers();
+
+}  // namespace vorlan

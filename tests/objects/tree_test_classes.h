@@ -1,0 +1,57 @@
+#pragma once
+// Install objects of each type code for the tree tests, recording what
+// happens to them in one shared log.
+
+#include <string>
+#include <vector>
+
+#include "objects/file_related.h"
+#include "objects/install_engine.h"
+
+namespace vorlan::tree_test {
+
+std::vector<std::string>& Log();
+
+// Records its installation and the messages it hears.
+template <int Code>
+class TRecordingObject : public TFileRelated {
+ public:
+  using TFileRelated::TFileRelated;
+  int TypeCode() const override { return Code; }
+  void InstallObjects() override {
+    Log().push_back("install " + Name());
+    TFileRelated::InstallObjects();
+  }
+  void HandleMessage(TObject* sender, int code, TObject* parameter) override;
+  void RegisterUninstall(const std::string& key) override { Log().push_back("uninstall " + Name() + " " + key); }
+};
+
+using TTestGroup = TRecordingObject<500>;
+using TTestDirectory = TRecordingObject<1000>;
+using TTestFile = TRecordingObject<2000>;
+using TTestLink = TRecordingObject<8000>;
+
+// A class the container puts first whatever its code.
+class TInstallBDE : public TRecordingObject<2000> {
+  VORLAN_CLASS_INFO()
+
+ public:
+  using TRecordingObject::TRecordingObject;
+};
+
+class TTestEngine : public TRecordingObject<1000>, public TInstallEngine {
+ public:
+  explicit TTestEngine(TComponent* owner) : TRecordingObject(owner) { SetTheInstall(this); }
+  ~TTestEngine() override { SetTheInstall(nullptr); }
+
+  TInstallObject& AsInstallObject() override { return *this; }
+  bool InProgress() const override { return in_progress; }
+  std::string ProductName() const override { return "Test Product"; }
+  TCustomNetInstallLocation* DefaultNetLocation() const override { return nullptr; }
+  std::string LoadingProgramDir() const override { return "C:\\Setup"; }
+  bool SelfExtracting(std::string&) const override { return false; }
+
+  bool in_progress = false;
+};
+
+}  // namespace vorlan::tree_test
