@@ -6,6 +6,7 @@
 #include "objects/objects_module.h"
 #include "objects/specifier_access.h"
 #include "paths/custom_path_specifier.h"
+#include "paths/path_expansion.h"
 #include "system/registry_routines.h"
 
 namespace vorlan {
@@ -80,10 +81,7 @@ void TFileRelated::SetContainer(TInstallContainer* value) {
   }
 }
 
-std::string TFileRelated::GetArchivePath() {
-  std::string text = archive_file_type_ ? archive_file_type_->GetPath(this) + archive_file_ : archive_file_;
-  return RemoveBackslash(text);
-}
+std::string TFileRelated::GetArchivePath() { return ExpandPath(archive_file_type_, this, archive_file_); }
 
 std::string TFileRelated::LocalRecordKey() const {
   return AddBackslash(ObjectsState().install_record_key) + Name();

@@ -10,6 +10,7 @@
 #include "objects/parameters.h"
 #include "objects/specifier_access.h"
 #include "paths/custom_path_specifier.h"
+#include "paths/path_expansion.h"
 
 namespace vorlan {
 
@@ -75,10 +76,7 @@ void TInstallContainer::DoInformationEventControl(TObject*, int, TObject*) {}
 
 void TInstallContainer::HandleMessage(TObject*, int, TObject*) {}
 
-std::string TInstallContainer::GetDestinationPath() {
-  std::string text = dest_dir_type_ ? dest_dir_type_->GetPath(this) + dest_dir_ : dest_dir_;
-  return RemoveBackslash(text);
-}
+std::string TInstallContainer::GetDestinationPath() { return ExpandPath(dest_dir_type_, this, dest_dir_); }
 
 int TInstallContainer::TypeCode() const { throw IEInstallContainer("Class must declare a registered type"); }
 
