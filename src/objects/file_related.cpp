@@ -1,13 +1,21 @@
 #include "objects/file_related.h"
 
+#include <cmath>
+
 #include "base/file.h"
+#include "base/format.h"
 #include "base/strings.h"
+#include "objects/custom_install_file.h"
+#include "objects/file_container.h"
 #include "objects/install_engine.h"
+#include "objects/net_install_location.h"
+#include "objects/parameters.h"
 #include "objects/objects_module.h"
 #include "objects/specifier_access.h"
 #include "paths/custom_path_specifier.h"
 #include "paths/path_expansion.h"
 #include "system/registry_routines.h"
+#include "system/system_dirs.h"
 
 namespace vorlan {
 
@@ -26,7 +34,7 @@ bool IsGroup(const TInstallContainer* container) {
 }
 }  // namespace
 
-TFileRelated::TFileRelated(TComponent* owner) : TInstallObject(owner) {
+TFileRelated::TFileRelated(TComponent* owner, int type_code) : TInstallObject(owner, type_code) {
   SetAutoProcess(true);
   if (Container()) {
     AssignArchiveFileType(StandardContainerArchiveFile());
@@ -37,6 +45,87 @@ TFileRelated::TFileRelated(TComponent* owner) : TInstallObject(owner) {
 
 TFileRelated::~TFileRelated() {
   if (archive_file_type_) archive_file_type_->RemoveFreeNotification(this);
+  if (net_location_) net_location_->RemoveFreeNotification(this);
+}
+
+void TFileRelated::SetNetLocation(TCustomNetInstallLocation* value) {
+  if (value == net_location_) return;
+  if (net_location_) net_location_->RemoveFreeNotification(this);
+  net_location_ = value;
+  if (net_location_) net_location_->FreeNotification(this);
+}
+
+TCustomNetInstallLocation* TFileRelated::FindNetLocation() const {
+  if (net_location_) return net_location_;
+  if (dynamic_cast<const TCustomInstallFile*>(this) && Container()) {
+    auto* container = dynamic_cast<TFileContainer*>(Container());
+    return container ? container->FindNetLocation() : nullptr;
+  }
+  TInstallEngine* engine = TheInstall();
+  return engine ? engine->DefaultNetLocation() : nullptr;
+}
+
+std::string TFileRelated::NetArchiveDir() const {
+  TCustomNetInstallLocation* location = FindNetLocation();
+  if (!location) throw IEFileRel_NoNetLocation("Could not find a net install location for %s", Name());
+  const TCustomLoginInformation& login = location->LoginInformation();
+  std::string directory = CleanFileName(login.Directory());
+  if (Trim(directory).empty()) {
+    directory = login.Protocol() == ipFTP ? "FTP Root directory" : "HTTP Root directory";
+  }
+  return CleanFileName(login.Hostname()) + "\\" + directory;
+}
+
+void TFileRelated::DownloadArchive() {
+  std::string local;
+  if (FindLocalArchive(local)) {
+    local_archive_path_ = local;
+    return;
+  }
+  TCustomNetInstallLocation* location = FindNetLocation();
+  if (!location) throw Exception(Format("Could not find a net install location for %s", Name()));
+  if (!location->LoginInformation().IsComplete()) {
+    if (net_location_) {
+      throw IEFileRelated(
+          "%s could not install itself because the TNetLocation component's properties, in the NetLocation "
+          "property, have not been filled in",
+          Name());
+    }
+    throw IEFileRelated(
+        "%s could not install itself because the LoginInformation property of the TInstall component has not been "
+        "properly filled in",
+        Name());
+  }
+  local_archive_path_ = ChangeFileExt(CreateTempFileName(true), ".1");
+  location->SetReceiver([this](const std::string& file_name, int32_t bytes, int32_t total, int32_t size,
+                               const void* buffer) { DoDataReceived(this, file_name, bytes, total, size, buffer); });
+  try {
+    location->Download(Name() + ".1", local_archive_path_);
+  } catch (...) {
+    location->SetReceiver(nullptr);
+    throw;
+  }
+  location->SetReceiver(nullptr);
+  if (DownloadAborted()) {
+    DeleteFileAt(local_archive_path_);
+    local_archive_path_.clear();
+    throw EAIUserAbort();
+  }
+  if (!Designing()) StoreLocalFile(local_archive_path_);
+}
+
+void TFileRelated::DoDataReceived(TObject* sender, const std::string& file_name, int32_t bytes, int32_t total_bytes,
+                                  int32_t file_size, const void* buffer) {
+  TDownloadStatusParameter status;
+  status.Bytes = bytes;
+  status.FileName = file_name;
+  status.FileSize = file_size;
+  status.TotalBytes = total_bytes;
+  status.PercentDone =
+      file_size > 0 ? static_cast<int32_t>(std::nearbyint(static_cast<double>(total_bytes) / file_size * 100.0)) : 0;
+  on_data_received_(sender, file_name, bytes, total_bytes, file_size, buffer);
+  Broadcast(this, stage::kDownloadProgress, &status);
+  if (Container()) Container()->DoInformationEventControl(this, info_code::kDownloadProgress, &status);
 }
 
 void TFileRelated::SetArchiveFile(const std::string& value) {
@@ -65,9 +154,9 @@ void TFileRelated::AssignArchiveFileType(TCustomPathSpecifier* value) {
 
 void TFileRelated::Notification(TComponent* component, TOperation operation) {
   TInstallObject::Notification(component, operation);
-  if (operation == TOperation::opRemove && component && component == archive_file_type_) {
-    archive_file_type_ = nullptr;
-  }
+  if (operation != TOperation::opRemove || !component) return;
+  if (component == archive_file_type_) archive_file_type_ = nullptr;
+  if (component == net_location_) net_location_ = nullptr;
 }
 
 void TFileRelated::SetContainer(TInstallContainer* value) {
@@ -125,6 +214,8 @@ const TClassInfo& TFileRelated::StaticClassInfo() {
     p.String("ArchiveFile", &T::ArchiveFile, &T::SetArchiveFile);
     p.template Reference<TCustomPathSpecifier>("ArchiveFileType", &T::ArchiveFileType, &T::SetArchiveFileType);
     p.Boolean("Net", &T::Net, &T::SetNet).Default(true);
+    p.template Reference<TCustomNetInstallLocation>("NetLocation", &T::NetLocation, &T::SetNetLocation);
+    p.Event("OnDataReceived", &T::OnDataReceived);
   });
   return info;
 }

@@ -10,6 +10,8 @@
 
 namespace vorlan {
 
+class TCustomNetInstallLocation;
+
 enum TlzhCommand : uint8_t { lzcOverwrite, lzcOnlyAdd };
 const TEnumInfo& LzhCommandInfo();
 
@@ -17,7 +19,10 @@ class TFileRelated : public TInstallObject {
   VORLAN_CLASS_INFO()
 
  public:
-  explicit TFileRelated(TComponent* owner);
+  using TDataReceivedEvent = TEvent<void(TObject* sender, const std::string& file_name, int32_t bytes,
+                                         int32_t total_bytes, int32_t file_size, const void* buffer)>;
+
+  explicit TFileRelated(TComponent* owner, int type_code = type_code::kNone);
   ~TFileRelated() override;
 
   TlzhCommand AddToArchive() const { return add_to_archive_; }
@@ -29,6 +34,9 @@ class TFileRelated : public TInstallObject {
   virtual void SetArchiveFileType(TCustomPathSpecifier* value);
   bool Net() const { return net_; }
   virtual void SetNet(bool value) { net_ = value; }
+  TCustomNetInstallLocation* NetLocation() const { return net_location_; }
+  virtual void SetNetLocation(TCustomNetInstallLocation* value);
+  TDataReceivedEvent& OnDataReceived() { return on_data_received_; }
   const std::string& LocalArchivePath() const { return local_archive_path_; }
   void SetLocalArchivePath(const std::string& path) { local_archive_path_ = path; }
   bool ArchiveInfoRead() const { return archive_info_read_; }
@@ -44,6 +52,17 @@ class TFileRelated : public TInstallObject {
   virtual bool ArchiveIsLocal();
   // Records a downloaded archive; a failure to write is ignored.
   virtual void StoreLocalFile(const std::string& path);
+
+  // The object's own location, else the one its file container uses (for a
+  // file), else the engine's.
+  TCustomNetInstallLocation* FindNetLocation() const;
+  // Where build mode mirrors the remote location: host\directory, cleaned
+  // for file names.
+  std::string NetArchiveDir() const;
+  // Makes the archive available locally, downloading it when needed.
+  virtual void DownloadArchive();
+  virtual void DoDataReceived(TObject* sender, const std::string& file_name, int32_t bytes, int32_t total_bytes,
+                              int32_t file_size, const void* buffer);
 
   void Loaded() override;
 
@@ -61,6 +80,8 @@ class TFileRelated : public TInstallObject {
   bool archive_file_type_by_constructor_ = false;
   bool archive_file_type_by_setter_ = false;
   bool net_ = true;
+  TCustomNetInstallLocation* net_location_ = nullptr;
+  TDataReceivedEvent on_data_received_;
   std::string local_archive_path_;
   bool archive_info_read_ = false;
 };

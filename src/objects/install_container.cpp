@@ -21,7 +21,7 @@ constexpr OSSet kWindowsKinds = SetBit(oswin95) | SetBit(oswinNT) | SetBit(oswin
 OSSet DefaultOS() { return GetOSVersionType() == osLinux ? SetBit(osLinux) : kWindowsKinds; }
 }  // namespace
 
-TInstallContainer::TInstallContainer(TComponent* owner) : TComponent(owner) {
+TInstallContainer::TInstallContainer(TComponent* owner, int type_code) : TComponent(owner), type_code_(type_code) {
   if (owner && owner->IsForm()) EnsureFormSpecifiers(owner);
   os_ = DefaultOS();
   if (TInstallContainerList* all = AllContainers()) all->Add(this);
@@ -78,7 +78,10 @@ void TInstallContainer::HandleMessage(TObject*, int, TObject*) {}
 
 std::string TInstallContainer::GetDestinationPath() { return ExpandPath(dest_dir_type_, this, dest_dir_); }
 
-int TInstallContainer::TypeCode() const { throw IEInstallContainer("Class must declare a registered type"); }
+int TInstallContainer::TypeCode() const {
+  if (type_code_ == type_code::kNone) throw IEInstallContainer("Class must declare a registered type");
+  return type_code_;
+}
 
 void TInstallContainer::AddChild(TInstallObject* object) {
   if (!object) throw IEInstallContainer("Cannot add a blank base helper component to %s", Name());

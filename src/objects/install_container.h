@@ -22,7 +22,9 @@ class TInstallContainer : public TComponent {
  public:
   using TNotifyEvent = TEvent<void(TInstallContainer* container)>;
 
-  explicit TInstallContainer(TComponent* owner);
+  // type_code is the constant of the class being built; it is fixed before
+  // any constructor runs, so the tree can place an object while it is made.
+  explicit TInstallContainer(TComponent* owner, int type_code = type_code::kNone);
   ~TInstallContainer() override;
 
   bool AutoProcess() const { return auto_process_; }
@@ -57,7 +59,8 @@ class TInstallContainer : public TComponent {
   // The destination directory: the specifier's path followed by DestDir,
   // one trailing backslash removed.
   virtual std::string GetDestinationPath();
-  virtual int TypeCode() const;
+  // Raises for a class that declares no code.
+  int TypeCode() const;
   virtual void AddChild(TInstallObject* object);
   virtual void Process();
   virtual void InstallObjects();
@@ -104,6 +107,7 @@ class TInstallContainer : public TComponent {
   bool dest_dir_type_by_setter_ = false;
   TInstallTypeSet install_types_ = SetBit(itFull) | SetBit(itDefault) | SetBit(itCompact);
   int32_t order_ = -1;
+  int type_code_;
 };
 
 }  // namespace vorlan

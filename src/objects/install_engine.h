@@ -2,12 +2,15 @@
 // What the install objects ask of the engine. The engine class itself is
 // built above them, on the file container; it registers itself here.
 
+#include <cstdint>
 #include <string>
 
 namespace vorlan {
 
 class TCustomNetInstallLocation;
 class TInstallObject;
+
+enum TDistributeType : uint8_t { dtTraditional, dtWeb, dtTraditionalNet };
 
 class TInstallEngine {
  public:
@@ -18,6 +21,8 @@ class TInstallEngine {
   virtual bool InProgress() const = 0;
   // Names the Add/Remove Programs key.
   virtual std::string ProductName() const = 0;
+  // How the archives are distributed.
+  virtual TDistributeType DistributeType() const = 0;
   // The process-wide default remote location, or none.
   virtual TCustomNetInstallLocation* DefaultNetLocation() const = 0;
   // The -s text when given, else the program's directory.

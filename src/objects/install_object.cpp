@@ -6,7 +6,7 @@
 
 namespace vorlan {
 
-TInstallObject::TInstallObject(TComponent* owner) : TInstallContainer(owner) {
+TInstallObject::TInstallObject(TComponent* owner, int type_code) : TInstallContainer(owner, type_code) {
   TInstallEngine* engine = TheInstall();
   if (Designing() && engine) {
     TInstallObject& root = engine->AsInstallObject();

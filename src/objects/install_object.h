@@ -9,7 +9,7 @@ class TInstallObject : public TInstallContainer {
   VORLAN_CLASS_INFO()
 
  public:
-  explicit TInstallObject(TComponent* owner);
+  explicit TInstallObject(TComponent* owner, int type_code = type_code::kNone);
 
   TInstallContainer* Container() const { return container_; }
   // Moves the object into another container; a cycle is refused before

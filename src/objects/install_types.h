@@ -31,6 +31,8 @@ constexpr int kShellLink = 8000;
 constexpr int kRegistry = 8500;
 constexpr int kDialog = 9000;
 constexpr int kFirstReceiver = 2000;
+// A class that declares none.
+constexpr int kNone = 0;
 }  // namespace type_code
 
 // Stage codes an object broadcasts to its direct children.

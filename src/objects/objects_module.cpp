@@ -3,7 +3,10 @@
 #include <memory>
 
 #include "archive/vorlan_compress.h"
+#include "component/class_registry.h"
 #include "component/program_scope.h"
+#include "objects/install_directory.h"
+#include "objects/install_group.h"
 #include "objects/install_engine.h"
 
 namespace vorlan {
@@ -23,6 +26,8 @@ void RegisterObjectsModule(ProgramScope& scope) {
   scope.Emplace<TAllInstallFiles>();
   scope.Emplace<TMainArchive>();
   scope.Emplace<TInstallContainerList>();
+  Classes().Register(TInstallGroup::StaticClassInfo());
+  Classes().Register(TInstallDirectory::StaticClassInfo());
 }
 
 TObjectsState& ObjectsState() { return ProgramScope::Current().Get<TObjectsState>(); }

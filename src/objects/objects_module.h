@@ -19,6 +19,7 @@ struct TObjectsState {
   std::string install_record_key;
   TDateTime install_start_time = 0;
   bool strict_registration = true;
+  bool download_aborted = false;
   // The UniqueID marks of the install files, 0 ... 1999.
   std::bitset<2000> unique_id_marks;
 };

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/file_stats.h"
 #include "component/persistent.h"
 
 namespace vorlan {
@@ -18,6 +19,16 @@ class TMessageParameter : public TObject {
 
  private:
   std::string text_;
+};
+
+class TFileStatusParameter : public TObject {
+ public:
+  int32_t BytesDone = 0;
+  int32_t FilePercentDone = 0;
+  std::string FileName;
+  TlzhFileStats FileStats;
+  int32_t TotalDone = 0;
+  int32_t TotalPercentDone = 0;
 };
 
 class TDiskParameter : public TObject {

@@ -42,5 +42,6 @@ bool IsContainerArchiveFile(const TCustomPathSpecifier* specifier) {
   return Is(specifier, "TpsContainerArchiveFile");
 }
 bool IsMainArchiveFile(const TCustomPathSpecifier* specifier) { return Is(specifier, "TpsMainArchiveFile"); }
+bool IsInstallSource(const TCustomPathSpecifier* specifier) { return Is(specifier, "TpsInstallSource"); }
 
 }  // namespace vorlan

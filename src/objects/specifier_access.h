@@ -17,5 +17,6 @@ TCustomPathSpecifier* StandardMainArchiveFile();
 bool IsContainerDestDir(const TCustomPathSpecifier* specifier);
 bool IsContainerArchiveFile(const TCustomPathSpecifier* specifier);
 bool IsMainArchiveFile(const TCustomPathSpecifier* specifier);
+bool IsInstallSource(const TCustomPathSpecifier* specifier);
 
 }  // namespace vorlan

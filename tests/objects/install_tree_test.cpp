@@ -1,43 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "component/program_scope.h"
-#include "definition_test_classes.h"
 #include "objects/install_lists.h"
-#include "objects/objects_module.h"
-#include "paths/paths_module.h"
-#include "tree_test_classes.h"
+#include "tree_fixture.h"
 
 namespace vorlan {
 namespace {
 
 using namespace tree_test;
-using testing_classes::TTestForm;
 
-class InstallTreeTest : public ::testing::Test {
- protected:
-  InstallTreeTest() {
-    RegisterObjectsModule(scope);
-    RegisterPathsModule(scope);
-    Log().clear();
-  }
-
-  template <typename T>
-  T* Make(const std::string& name, TInstallContainer* container = nullptr) {
-    auto* object = new T(&form);
-    object->SetName(name);
-    if (container) object->SetContainer(container);
-    return object;
-  }
-
-  static std::vector<std::string> ChildNames(const TInstallContainer& container) {
-    std::vector<std::string> names;
-    for (int i = 0; i < container.ChildCount(); ++i) names.push_back(container.Children(i)->Name());
-    return names;
-  }
-
-  ProgramScope scope;
-  TTestForm form{nullptr};
-};
+using InstallTreeTest = TreeFixture;
 
 TEST_F(InstallTreeTest, ChildrenAreOrderedByTypeCodeLatestFirst) {
   auto* dir = Make<TTestDirectory>("Dir");

@@ -16,8 +16,7 @@ std::vector<std::string>& Log();
 template <int Code>
 class TRecordingObject : public TFileRelated {
  public:
-  using TFileRelated::TFileRelated;
-  int TypeCode() const override { return Code; }
+  explicit TRecordingObject(TComponent* owner) : TFileRelated(owner, Code) {}
   void InstallObjects() override {
     Log().push_back("install " + Name());
     TFileRelated::InstallObjects();
@@ -47,6 +46,7 @@ class TTestEngine : public TRecordingObject<1000>, public TInstallEngine {
   TInstallObject& AsInstallObject() override { return *this; }
   bool InProgress() const override { return in_progress; }
   std::string ProductName() const override { return "Test Product"; }
+  TDistributeType DistributeType() const override { return dtTraditional; }
   TCustomNetInstallLocation* DefaultNetLocation() const override { return nullptr; }
   std::string LoadingProgramDir() const override { return "C:\\Setup"; }
   bool SelfExtracting(std::string&) const override { return false; }

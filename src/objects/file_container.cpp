@@ -1,0 +1,467 @@
+#include "objects/file_container.h"
+
+#include <cmath>
+
+#include "archive/vorlan_compress.h"
+#include "base/file.h"
+#include "base/strings.h"
+#include "component/class_registry.h"
+#include "component/program_scope.h"
+#include "objects/custom_install_file.h"
+#include "objects/install_engine.h"
+#include "objects/objects_module.h"
+#include "objects/parameters.h"
+#include "objects/specifier_access.h"
+#include "paths/custom_path_specifier.h"
+
+namespace vorlan {
+
+TFileContainer::TFileContainer(TComponent* owner, int type_code, bool wants_companion)
+    : TFileRelated(owner, type_code), wants_companion_(wants_companion) {
+  if (wants_companion_) CreateCompanionSpecifier();
+}
+
+TFileContainer::~TFileContainer() {
+  FreeFiles();
+  if (companion_) {
+    TCustomPathSpecifier* companion = std::exchange(companion_, nullptr);
+    companion->RemoveFreeNotification(this);
+    if (!companion->Destroying()) delete companion;
+  }
+}
+
+// The specifier class is the paths module's; it is reached through the
+// class registry so that the two modules need not know each other's headers.
+void TFileContainer::CreateCompanionSpecifier() {
+  const TClassInfo* info = ProgramScope::Exists() ? Classes().Find("TpsFileContainer") : nullptr;
+  if (!info || !Owner()) return;
+  auto* specifier = dynamic_cast<TCustomPathSpecifier*>(info->Create(Owner()));
+  std::string name = "psFileContainer";
+  for (int n = 1; Owner()->FindComponent(name); ++n) name = "psFileContainer" + std::to_string(n);
+  specifier->SetName(name);
+  info->FindProperty("FileContainer")->set(*specifier, TValue(static_cast<TComponent*>(this)));
+  SetCompanionSpecifier(specifier);
+}
+
+void TFileContainer::SetCompanionSpecifier(TCustomPathSpecifier* specifier) {
+  if (companion_) companion_->RemoveFreeNotification(this);
+  companion_ = specifier;
+  if (companion_) companion_->FreeNotification(this);
+}
+
+void TFileContainer::Notification(TComponent* component, TOperation operation) {
+  TFileRelated::Notification(component, operation);
+  if (operation == TOperation::opRemove && component && component == companion_) companion_ = nullptr;
+}
+
+int TFileContainer::FileCount() const { return ChildCountOf(TCustomInstallFile::StaticClassInfo()); }
+
+TCustomInstallFile* TFileContainer::Files(int index) const {
+  return static_cast<TCustomInstallFile*>(Comp(index, TCustomInstallFile::StaticClassInfo()));
+}
+
+bool TFileContainer::HasNetFiles() const {
+  for (int i = 0; i < FileCount(); ++i) {
+    if (Files(i)->Net()) return true;
+  }
+  return false;
+}
+
+TCustomInstallFile* TFileContainer::FindFile(const std::string& path) const {
+  for (int i = 0; i < FileCount(); ++i) {
+    if (SameText(Files(i)->SourcePath(), path)) return Files(i);
+  }
+  return nullptr;
+}
+
+int TFileContainer::FileContainerCount() const { return ChildCountOf(TFileContainer::StaticClassInfo()); }
+
+TFileContainer* TFileContainer::FileContainers(int index) const {
+  return static_cast<TFileContainer*>(Comp(index, TFileContainer::StaticClassInfo()));
+}
+
+void TFileContainer::Inform(int code, TObject* parameter) {
+  if (Container()) Container()->DoInformationEventControl(this, code, parameter);
+}
+
+int32_t TFileContainer::SizeOfFiles(bool all, bool recurse) {
+  int64_t size = 0;
+  for (int i = 0; i < ChildCount(); ++i) {
+    TInstallObject* child = Children(i);
+    if (!all && !child->WillInstall()) continue;
+    if (auto* file = dynamic_cast<TCustomInstallFile*>(child)) {
+      size += file->SourceSize();
+    } else if (auto* container = dynamic_cast<TFileContainer*>(child); container && recurse) {
+      size += container->TotalFilesSize(all);
+    }
+  }
+  return static_cast<int32_t>(size);
+}
+
+int32_t TFileContainer::ArchiveSizeOfFiles(bool all) {
+  int64_t size = 0;
+  for (int i = 0; i < ChildCount(); ++i) {
+    TInstallObject* child = Children(i);
+    if (!all && !child->WillInstall()) continue;
+    if (auto* file = dynamic_cast<TCustomInstallFile*>(child)) {
+      size += file->PackedSize();
+    } else if (auto* container = dynamic_cast<TFileContainer*>(child)) {
+      size += container->ArchiveSizeOfFiles(all);
+    }
+  }
+  return static_cast<int32_t>(size);
+}
+
+int32_t TFileContainer::PercentOfTotal(int32_t done) const {
+  if (total_size_ == 0) return 0;
+  return static_cast<int32_t>(std::nearbyint(static_cast<double>(done) / total_size_ * 100.0));
+}
+
+void TFileContainer::DoStatus(TCustomInstallFile* file, TFileStatusParameter& status) {
+  on_status_(file, status.FilePercentDone, status.TotalPercentDone);
+  Broadcast(this, stage::kFileProgress, &status);
+}
+
+void TFileContainer::DoReplacing(TCustomInstallFile* file) {
+  on_replacing_(file);
+  Broadcast(this, stage::kReplacingFile, file);
+}
+
+void TFileContainer::DoNewDisk(TCustomInstallFile* file, TDiskParameter& disk) {
+  if (!on_new_disk_) return;
+  std::string path = disk.Path;
+  on_new_disk_(file, disk.NewDisk, path);
+  file->SetTag(1);  // served: the file does not prompt the user itself
+  disk.Path = path;
+}
+
+void TFileContainer::DoInformationEventControl(TObject* /*sender*/, int code, TObject* parameter) {
+  if (state_ == ifsNone) return;
+  HandleInformation(code, parameter);
+  Inform(code, parameter);
+}
+
+void TFileContainer::HandleInformation(int code, TObject* parameter) {
+  if (!parameter) throw IEFileContainer("%s got a nil PO parameter", Name());
+  switch (code) {
+    case info_code::kFileReplacing: {
+      auto* file = dynamic_cast<TCustomInstallFile*>(parameter);
+      if (!file) throw IEFileContainer("DoInformationEventControl parameter is not TInstallFile");
+      return DoReplacing(file);
+    }
+    case info_code::kInstallProgress:
+    case info_code::kCompressProgress:
+    case info_code::kCopyProgress:
+      return HandleStatus(parameter);
+    case info_code::kNextDisk:
+      return HandleNewDisk(parameter);
+    case info_code::kDownloadProgress:
+      return HandleDownload(parameter);
+    case info_code::kFileSkipped:
+    case info_code::kFileFinished:
+      return HandleFinishedFile(parameter);
+    default:
+      return;  // passed on only
+  }
+}
+
+namespace {
+const TObjectList& ReportList(TObject* parameter) {
+  auto* list = dynamic_cast<TObjectList*>(parameter);
+  if (!list) throw IEFileContainer("DoInformationEventControl--PO is not a TList object");
+  if (list->Count() < 2) throw IEFileContainer("DoInformationEventControl--Not engouh parameters for status event");
+  return *list;
+}
+}  // namespace
+
+void TFileContainer::HandleStatus(TObject* parameter) {
+  const TObjectList& list = ReportList(parameter);
+  auto* file = dynamic_cast<TCustomInstallFile*>(list.Items(0));
+  if (!file) throw IEFileContainer("DoInformationEventControl says bad first parameter");
+  auto* status = dynamic_cast<TFileStatusParameter*>(list.Items(1));
+  if (!status) throw IEFileContainer("DoInformationEventControl says bad second parameter");
+  status->TotalDone = done_size_ + status->BytesDone;
+  status->TotalPercentDone = PercentOfTotal(status->TotalDone);
+  DoStatus(file, *status);
+  if (status->FileStats.Finished) done_size_ += status->FileStats.FileSize;
+}
+
+void TFileContainer::HandleFinishedFile(TObject* parameter) {
+  auto* file = dynamic_cast<TCustomInstallFile*>(parameter);
+  if (!file) throw IEFileContainer("DoInformationEventControl says bad first parameter");
+  TFileStatusParameter status;
+  status.BytesDone = file->SourceSize();
+  status.FilePercentDone = 100;
+  status.FileName = file->FileName();
+  status.TotalDone = done_size_ + file->SourceSize();
+  status.TotalPercentDone = PercentOfTotal(status.TotalDone);
+  DoStatus(file, status);
+  done_size_ += file->SourceSize();
+}
+
+void TFileContainer::HandleNewDisk(TObject* parameter) {
+  const TObjectList& list = ReportList(parameter);
+  auto* file = dynamic_cast<TCustomInstallFile*>(list.Items(0));
+  if (!file) throw IEFileContainer("DoInformationEventControl says bad %d parameter", 1);
+  auto* disk = dynamic_cast<TDiskParameter*>(list.Items(1));
+  if (!disk) throw IEFileContainer("DoInformationEventControl says bad %d parameter", 2);
+  DoNewDisk(file, *disk);
+  Broadcast(this, stage::kNextDisk, parameter);
+}
+
+void TFileContainer::HandleDownload(TObject* parameter) {
+  auto* download = dynamic_cast<TDownloadStatusParameter*>(parameter);
+  if (!download) throw IEFileContainer("The PO object passed to %s is not a TDownloadStatusParameter object", Name());
+  OnDataReceived()(this, download->FileName, download->Bytes, download->TotalBytes, download->FileSize, nullptr);
+  Broadcast(this, stage::kDownloadProgress, parameter);
+}
+
+void TFileContainer::InstallObjects() {
+  state_ = ifsInstall;
+  auto finish = [this] {
+    bool was_aborted = MainArchive().Abort();
+    Broadcast(this, stage::kOperationEnded, nullptr);
+    if (fire_after_install_objects_) on_after_install_objects_(this, was_aborted);
+    state_ = ifsNone;
+  };
+  try {
+    std::string local;
+    if (FindLocalArchive(local)) SetLocalArchivePath(local);
+    ReadArchiveInfo();
+    Broadcast(this, stage::kContainerStarts, nullptr);
+    Inform(info_code::kContainerStarts, this);
+    total_size_ = TotalFilesSize(false);
+    done_size_ = 0;
+    on_before_install_objects_(this);
+    TFileRelated::InstallObjects();
+    Inform(info_code::kContainerEnds, this);
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+}
+
+void TFileContainer::CopyFiles() {
+  state_ = ifsCopying;
+  auto finish = [this] {
+    state_ = ifsNone;
+    Broadcast(this, stage::kOperationEnded, nullptr);
+  };
+  try {
+    OnBeforeProcess()(this);
+    if (Include()) {
+      Inform(info_code::kContainerStarts, this);
+      ReadInfoFromFiles();
+      total_size_ = TotalFilesSize(false);
+      done_size_ = 0;
+      for (int i = 0; i < FileCount(); ++i) Files(i)->Copy();
+      for (int i = 0; i < FileContainerCount(); ++i) FileContainers(i)->CopyFiles();
+      OnAfterProcess()(this);
+      Inform(info_code::kContainerEnds, this);
+    }
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+}
+
+void TFileContainer::FreeFiles() {
+  for (int i = FileCount() - 1; i >= 0; --i) delete Files(i);
+}
+
+void TFileContainer::ReadArchiveInfo() {
+  for (int i = 0; i < FileCount(); ++i) Files(i)->ReadInfoFromArchive();
+  for (int i = 0; i < FileContainerCount(); ++i) FileContainers(i)->ReadArchiveInfo();
+  SetArchiveInfoRead(true);
+}
+
+void TFileContainer::ReadInfoFromFiles() {
+  for (int i = 0; i < FileCount(); ++i) Files(i)->ReadInfoFromSource();
+  for (int i = 0; i < FileContainerCount(); ++i) FileContainers(i)->ReadInfoFromFiles();
+}
+
+std::string TFileContainer::GetLocalArchivePath() {
+  std::string path;
+  if (!FindLocalArchive(path)) {
+    throw IEFileContainer(
+        "%s has not yet downloaded the archive file and therefore cannot retrieve the path of the archive file",
+        Name());
+  }
+  return path;
+}
+
+void TFileContainer::DoOperation(TInstallFileState state) {
+  try {
+    switch (state) {
+      case ifsCompress: Compress(0); break;
+      case ifsInstall: Process(); break;
+      case ifsCopying: CopyFiles(); break;
+      case ifsReflect: state_ = ifsReflect; break;  // no authoring environment here to reflect to
+      case ifsNone: break;
+    }
+  } catch (...) {
+    state_ = ifsNone;
+    throw;
+  }
+  state_ = ifsNone;
+}
+
+}  // namespace vorlan
+
+namespace vorlan {
+
+bool TFileContainer::HasFilesToDownload() {
+  TInstallEngine* engine = TheInstall();
+  if ((engine ? engine->DistributeType() : dtTraditionalNet) == dtTraditional) return false;
+  for (int i = 0; i < FileCount(); ++i) {
+    TCustomInstallFile* file = Files(i);
+    if (file->Net() && file->Include() && !file->NetLocation()) return true;
+  }
+  return false;
+}
+
+namespace {
+
+bool Has(TCompressOptions options, TCompressOption option) { return options & SetBit(option); }
+
+void DeleteArchive(const TFileContainer& container, const std::string& path) {
+  if (FileExists(path) && !DeleteFileAt(path)) {
+    throw IEFileContainer("%s cannot delete the archive file %s", container.Name(), path);
+  }
+}
+
+// A child's archive settings, put back after its build step.
+struct TSavedArchiveSettings {
+  explicit TSavedArchiveSettings(TFileRelated& child)
+      : child(child),
+        add_to_archive(child.AddToArchive()),
+        archive_file(child.ArchiveFile()),
+        archive_file_type(child.ArchiveFileType()),
+        include(child.Include()) {}
+  void Restore() {
+    child.SetAddToArchive(add_to_archive);
+    child.SetArchiveFileType(archive_file_type);
+    child.SetArchiveFile(archive_file);
+    child.SetInclude(include);
+  }
+  TFileRelated& child;
+  TlzhCommand add_to_archive;
+  std::string archive_file;
+  TCustomPathSpecifier* archive_file_type;
+  bool include;
+};
+
+// The path of a remote archive below the build directory.
+std::string RemoteArchivePath(const std::string& build_dir, const TFileRelated& object) {
+  return build_dir + "\\" + object.NetArchiveDir() + "\\" + object.Name() + ".1";
+}
+
+}  // namespace
+
+void TFileContainer::Compress(TCompressOptions options) {
+  if (Has(options, coForceNetFilesLocal) && Has(options, coForceFilesNet)) {
+    throw IEFileContainer("Cannot pass both coForceNetFilesLocal and coForceFilesNet to Compress");
+  }
+  state_ = ifsCompress;
+  auto finish = [this] {
+    state_ = ifsNone;
+    Broadcast(this, stage::kOperationEnded, nullptr);
+  };
+  try {
+    OnBeforeProcess()(this);
+    if (Include()) CompressIncluded(options);
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+}
+
+void TFileContainer::CompressIncluded(TCompressOptions options) {
+  Inform(info_code::kContainerStarts, this);
+  ReadInfoFromFiles();
+  total_size_ = TotalFilesSize(Has(options, coIncludeAll));
+  done_size_ = 0;
+  std::string build_dir = RemoveBackslash(ExtractFileDir(GetArchivePath()));
+  std::string remote_archive;
+  try {
+    remote_archive = RemoteArchivePath(build_dir, *this);
+  } catch (const IEFileRel_NoNetLocation&) {
+    if (!Has(options, coForceNetFilesLocal)) throw;
+  }
+  if (AddToArchive() == lzcOverwrite) DeleteArchive(*this, ChangeFileExt(GetArchivePath(), ".1"));
+  if ((HasNetFiles() || (Has(options, coForceFilesNet) && FileCount() > 0)) && !remote_archive.empty()) {
+    DeleteArchive(*this, remote_archive);
+  }
+  for (int i = 0; i < ChildCount(); ++i) {
+    if (auto* child = dynamic_cast<TFileRelated*>(Children(i))) {
+      CompressChild(*child, options, build_dir, remote_archive);
+    }
+  }
+  OnAfterProcess()(this);
+  Inform(info_code::kContainerEnds, this);
+}
+
+void TFileContainer::CompressChild(TFileRelated& child, TCompressOptions options, const std::string& build_dir,
+                                   const std::string& remote_archive) {
+  auto* file = dynamic_cast<TCustomInstallFile*>(&child);
+  bool net = file && !Has(options, coForceNetFilesLocal) && (child.Net() || Has(options, coForceFilesNet));
+  TSavedArchiveSettings saved(child);
+  try {
+    if (!child.Include() && Has(options, coIncludeAll)) child.SetInclude(true);
+    ChooseChildArchive(child, net, options, build_dir, remote_archive);
+    if (auto* container = dynamic_cast<TFileContainer*>(&child)) {
+      container->Compress(options);
+    } else if (file) {
+      file->Compress();
+    }
+  } catch (...) {
+    saved.Restore();
+    throw;
+  }
+  saved.Restore();
+}
+
+void TFileContainer::ChooseChildArchive(TFileRelated& child, bool net, TCompressOptions options,
+                                        const std::string& build_dir, const std::string& remote_archive) {
+  auto redirect = [&child](TlzhCommand command, const std::string& archive) {
+    child.SetAddToArchive(command);
+    child.SetArchiveFileType(nullptr);
+    child.SetArchiveFile(archive);
+  };
+  TCustomPathSpecifier* type = child.ArchiveFileType();
+  if (net && child.NetLocation()) {
+    redirect(lzcOverwrite, RemoteArchivePath(build_dir, child));
+  } else if (net) {
+    auto& file = static_cast<TCustomInstallFile&>(child);
+    redirect(lzcOnlyAdd, file.NeedsArchiveInfo() ? RemoteArchivePath(build_dir, child) : remote_archive);
+  } else if (IsContainerArchiveFile(type)) {
+    child.SetAddToArchive(lzcOnlyAdd);
+  } else if (IsInstallSource(type)) {
+    TInstallEngine* engine = TheInstall();
+    auto* engine_object = engine ? dynamic_cast<TFileRelated*>(&engine->AsInstallObject()) : nullptr;
+    std::string base = engine_object ? RemoveBackslash(ExtractFileDir(engine_object->GetArchivePath())) : build_dir;
+    redirect(lzcOverwrite, base + child.ArchiveFile());
+  } else if (Has(options, coArchivesToBuildDir)) {
+    std::string after_colon;
+    TextAfterColon(child.GetArchivePath(), after_colon);
+    redirect(lzcOverwrite, build_dir + after_colon);
+  }
+}
+
+const TClassInfo& TFileContainer::StaticClassInfo() {
+  static const TClassInfo info = TClassInfo::Define<TFileContainer, TFileRelated>("TFileContainer", [](auto& p) {
+    using T = TFileContainer;
+    p.String("Description", &T::Description, &T::SetDescription);
+    p.Event("OnStatus", &T::OnStatus);
+    p.Event("OnNewDisk", &T::OnNewDisk);
+    p.Event("OnReplacing", &T::OnReplacing);
+    p.Event("OnAfterInstallObjects", &T::OnAfterInstallObjects);
+    p.Event("OnBeforeInstallObjects", &T::OnBeforeInstallObjects);
+  });
+  return info;
+}
+
+}  // namespace vorlan
