@@ -18,6 +18,7 @@ enum class TFileMode {
   Read,       // existing file, read only, others may read and write
   ReadWrite,  // existing file, read and write, others may read
   Create,     // new or emptied file, read and write, others may read
+  CreateNew,  // new file only (fails when one exists), read and write, others may read
 };
 
 enum class TSeekOrigin { Begin, Current, End };

@@ -7,7 +7,9 @@ namespace vorlan {
 TFileStream::TFileStream(const std::string& path, TFileMode mode) : path_(path) {
   if (!OpenHandle(mode)) {
     std::string reason = LastErrorMessage();
-    if (mode == TFileMode::Create) throw EFCreateError("Cannot create file \"" + path + "\". " + reason);
+    if (mode == TFileMode::Create || mode == TFileMode::CreateNew) {
+      throw EFCreateError("Cannot create file \"" + path + "\". " + reason);
+    }
     throw EFOpenError("Cannot open file \"" + path + "\". " + reason);
   }
 }

@@ -75,9 +75,10 @@ bool RefuseWriteProtected(const std::string& path) {
 }  // namespace
 
 bool TFileStream::OpenHandle(TFileMode mode) {
-  if (mode != TFileMode::Read && RefuseWriteProtected(path_)) return false;
+  if ((mode == TFileMode::ReadWrite || mode == TFileMode::Create) && RefuseWriteProtected(path_)) return false;
   int flags = mode == TFileMode::Read ? O_RDONLY : O_RDWR;
   if (mode == TFileMode::Create) flags |= O_CREAT | O_TRUNC;
+  if (mode == TFileMode::CreateNew) flags |= O_CREAT | O_EXCL;
   int fd = open(Native(path_).c_str(), flags | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   struct stat info;

@@ -79,13 +79,14 @@ std::optional<WIN32_FILE_ATTRIBUTE_DATA> AttributeData(const std::string& path) 
 }  // namespace
 
 bool TFileStream::OpenHandle(TFileMode mode) {
-  if (mode != TFileMode::Read && RefuseWriteProtected(path_)) return false;
+  if ((mode == TFileMode::ReadWrite || mode == TFileMode::Create) && RefuseWriteProtected(path_)) return false;
   DWORD access = GENERIC_READ, share = FILE_SHARE_READ | FILE_SHARE_WRITE, disposition = OPEN_EXISTING;
   if (mode != TFileMode::Read) {
     access |= GENERIC_WRITE;
     share = FILE_SHARE_READ;
   }
   if (mode == TFileMode::Create) disposition = CREATE_ALWAYS;
+  if (mode == TFileMode::CreateNew) disposition = CREATE_NEW;
   HANDLE handle = CreateFileA(path_.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   handle_ = reinterpret_cast<intptr_t>(handle);
