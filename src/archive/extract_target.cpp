@@ -23,19 +23,30 @@ bool IsValidFileDate(TDateTime date) {
   return std::isfinite(date) && date >= -109205.0 && date < 2958466.0;
 }
 
-TExtractTarget::TExtractTarget(const std::string& target)
-    : target_(target), written_(FileExists(target) ? TemporaryBeside(target) : target) {
-  stream_ = TFileStream::TryOpen(written_, TFileMode::Create);
-  if (!stream_) throw EVorlanCompress(Format("Cannot create the file %s", target_));
+TExtractTarget::TExtractTarget(const std::string& target) : target_(target) {
+  // The exclusive create is the whole cost of a new target: it answers
+  // whether one exists without a lookup of its own.
+  stream_ = TFileStream::TryOpen(target, TFileMode::CreateNew);
+  if (!stream_ && !FileExists(target)) {
+    std::string directory = ExtractFileDir(target);
+    if (!directory.empty()) ForceDirectories(directory);
+    stream_ = TFileStream::TryOpen(target, TFileMode::CreateNew);
+    if (!stream_) throw EVorlanCompress(Format("Cannot create the file %s", target_));
+  }
+  if (stream_) written_ = target;
 }
 
 TExtractTarget::~TExtractTarget() {
-  if (!committed_) Discard();
-}
-
-void TExtractTarget::Discard() {
+  if (committed_ || written_.empty()) return;
   stream_.reset();
   DeleteFileAt(written_);
+}
+
+void TExtractTarget::OpenBeside() {
+  std::string name = TemporaryBeside(target_);
+  stream_ = TFileStream::TryOpen(name, TFileMode::CreateNew);
+  if (!stream_) throw EVorlanCompress(Format("Cannot create the file %s", target_));
+  written_ = name;
 }
 
 void TExtractTarget::Commit(TDateTime date) {

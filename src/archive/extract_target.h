@@ -1,8 +1,9 @@
 #pragma once
 // TExtractTarget: the file an extraction or copy writes. A new target is
-// written in place and deleted again unless the write is committed; an
-// existing target is replaced through a temporary file beside it, moved
-// onto it only when committed, so a failure leaves the old file untouched.
+// created in place (exclusively, which also tells that it was new) and
+// deleted again unless the write is committed; an existing target is
+// replaced through a temporary file beside it, moved onto it only when
+// committed, so a failure leaves the old file untouched.
 
 #include <optional>
 #include <string>
@@ -14,11 +15,17 @@ namespace vorlan {
 
 class TExtractTarget {
  public:
-  // Raises EVorlanCompress "Cannot create the file %s" with target.
+  // Creates the target when there is none, with its missing directories.
+  // When it exists, nothing is opened until OpenBeside. Raises
+  // EVorlanCompress "Cannot create the file %s" with target.
   explicit TExtractTarget(const std::string& target);
   ~TExtractTarget();
   TExtractTarget(const TExtractTarget&) = delete;
   TExtractTarget& operator=(const TExtractTarget&) = delete;
+
+  bool Existing() const { return !stream_; }
+  // Opens the temporary file that will replace the existing target.
+  void OpenBeside();
 
   TFileStream& Stream() { return *stream_; }
   // Dates the written file, closes it and puts it in the target's place.
@@ -27,8 +34,6 @@ class TExtractTarget {
   void Commit(TDateTime date);
 
  private:
-  void Discard();
-
   std::string target_;
   std::string written_;  // the target itself, or the temporary file beside it
   std::optional<TFileStream> stream_;

@@ -13,6 +13,7 @@ const char kCannotWrite[] = "Could not write the file headers for the compressed
 }  // namespace
 
 TFileHeader& TFileHeaders::Header(int index) {
+  name_index_built_ = false;
   return const_cast<TFileHeader&>(static_cast<const TFileHeaders&>(*this).Header(index));
 }
 
@@ -26,6 +27,12 @@ const TFileHeader& TFileHeaders::Header(int index) const {
 void TFileHeaders::Add(std::unique_ptr<TFileHeader> header) {
   if (Trim(header->Record().SourceName).empty()) throw EVorlanCompress("Tried to add an invalid file header");
   headers_.push_back(std::move(header));
+  name_index_built_ = false;
+}
+
+void TFileHeaders::Truncate(int count) {
+  headers_.resize(static_cast<size_t>(count));
+  name_index_built_ = false;
 }
 
 void TFileHeaders::BuildFromFileList(const TStringList& lines, bool keep_existing) {
@@ -40,11 +47,13 @@ void TFileHeaders::BuildFromFileList(const TStringList& lines, bool keep_existin
 }
 
 int TFileHeaders::IndexOfName(const std::string& line) const {
-  std::string name = ExtractField(line, 1, ';');
-  for (int i = 0; i < Count(); ++i) {
-    if (SameText(headers_[static_cast<size_t>(i)]->Record().SourceName, name)) return i;
+  if (!name_index_built_) {
+    name_index_.clear();
+    for (int i = Count() - 1; i >= 0; --i) name_index_[UpperCase(headers_[static_cast<size_t>(i)]->Record().SourceName)] = i;
+    name_index_built_ = true;
   }
-  return -1;
+  auto found = name_index_.find(UpperCase(ExtractField(line, 1, ';')));
+  return found == name_index_.end() ? -1 : found->second;
 }
 
 int64_t TFileHeaders::TotalSize() const {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "archive/file_header.h"
@@ -15,7 +16,8 @@ namespace vorlan {
 class TFileHeaders {
  public:
   int Count() const { return static_cast<int>(headers_.size()); }
-  // Raises EVorlanCompress for an index outside 0 ... Count-1.
+  // Raises EVorlanCompress for an index outside 0 ... Count-1. The
+  // writable access may change a name, so it forgets the name index.
   TFileHeader& Header(int index);
   const TFileHeader& Header(int index) const;
 
@@ -24,9 +26,9 @@ class TFileHeaders {
 
   // Raises EVorlanCompress for a header without a source name.
   void Add(std::unique_ptr<TFileHeader> header);
-  void Clear() { headers_.clear(); }
+  void Clear() { Truncate(0); }
   // Drops every header after the first count.
-  void Truncate(int count) { headers_.resize(static_cast<size_t>(count)); }
+  void Truncate(int count);
 
   // One header per line, numbered 1, 2, ... in line order; the existing
   // headers stay when keep_existing is set.
@@ -51,6 +53,10 @@ class TFileHeaders {
 
   std::vector<std::unique_ptr<TFileHeader>> headers_;
   uint8_t spanned_ = 0;
+  // Upper-cased name to the first header of that name, built on first use,
+  // so looking up every member of a large archive is not quadratic.
+  mutable std::unordered_map<std::string, int> name_index_;
+  mutable bool name_index_built_ = false;
 };
 
 }  // namespace vorlan

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "archive/extract_target.h"
 #include "archive/file_headers.h"
 #include "archive/file_newer.h"
 #include "archive/file_stats.h"
@@ -134,9 +135,10 @@ class TVorlanCompress : public TComponent {
 
   void ExtractLine(const std::string& line);
   std::string TargetPath();
-  void WriteMember(const TFileHeaderRecord& header, const std::string& target);
+  bool Replaces(const TFileHeaderRecord& header, std::string& target);
+  void WriteMember(const TFileHeaderRecord& header);
   void OpenArchivePart(int part);
-  bool InflateMember(const TFileHeaderRecord& header, TFileStream& target);
+  bool InflateMember(const TFileHeaderRecord& header, TFileStream& target, int64_t& written);
 
   void SpanArchive(const std::string& directory, const std::string& part_name);
   size_t CopySpanChunk(TSpanRun& run, TFileHeaderRecord& header);
@@ -166,6 +168,7 @@ class TVorlanCompress : public TComponent {
   int current_header_ = -1;
   std::optional<TFileStream> archive_;  // the part or archive being read or written
   int archive_part_ = -1;               // which part archive_ holds
+  std::optional<TExtractTarget> target_;  // the file being extracted
   TlzhFileStats stats_;
   // Totals at full width; the record shows them cut to its 32-bit fields.
   int64_t total_size_ = 0, total_done_ = 0, total_compressed_ = 0, bytes_done_ = 0;

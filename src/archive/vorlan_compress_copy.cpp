@@ -2,7 +2,6 @@
 
 #include "archive/archive_exceptions.h"
 #include "archive/archive_hooks.h"
-#include "archive/extract_target.h"
 #include "archive/scope_exit.h"
 #include "archive/vorlan_compress.h"
 #include "base/format.h"
@@ -48,6 +47,7 @@ void TVorlanCompress::CopyContents(const std::string& source, const std::string&
   stats_.FileSize = stats_.TotalSize = static_cast<int32_t>(std::min<int64_t>(size, INT32_MAX));
   TDateTime date = input->LastWriteTime();
   TExtractTarget out(target);
+  if (out.Existing()) out.OpenBeside();
   bytes_done_ = 0;
   bool short_write = false;
   uint8_t chunk[kCopyChunk];

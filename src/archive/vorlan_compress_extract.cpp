@@ -3,11 +3,11 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "archive/archive_exceptions.h"
 #include "archive/archive_hooks.h"
-#include "archive/extract_target.h"
 #include "archive/scope_exit.h"
 #include "archive/vorlan_compress.h"
 #include "archive/zlib_stream.h"
@@ -38,6 +38,7 @@ void TVorlanCompress::Extract() {
   mode_ = TMode::Extracting;
   TScopeExit cleanup([this] {
     archive_.reset();
+    target_.reset();
     files_to_process_.clear();
     target_name_.clear();
   });
@@ -66,50 +67,59 @@ void TVorlanCompress::ExtractLine(const std::string& line) {
     throw EVorlanCompress(Format("The file <%s> was not found in the archive <%s>", line, compressed_file_));
   }
   current_header_ = index;
-  const TFileHeaderRecord header = headers_.Header(index).Record();
+  const TFileHeaderRecord header = std::as_const(headers_).Header(index).Record();
   FillStats(header);
   if (Trim(target_name_).empty()) target_name_ = ExtractFileName(header.SourceName);
   if (on_before_extracting_) on_before_extracting_(*this, stats_);
   std::string target = TargetPath();
-  bool write = !skip_file_;
-  if (write && FileExists(target)) {
-    switch (IsFileNewer(header.Version, target, overwrite_, header.Date)) {
-      case fnrUnknown:
-        throw EVorlanCompress("Error comparing file versions in TVorlanCompress");
-      case fnrSame:
-      case fnrOlder:
-        write = false;
-        break;
-      case fnrNewer:
-      case fnrAsk:
-        if (on_replace_) on_replace_(*this, stats_);
-        target = TargetPath();
-        write = !skip_file_;
-        break;
-    }
-  }
-  if (write) {
-    WriteMember(header, target);
-  } else {
+  if (!skip_file_ && Replaces(header, target)) WriteMember(header);
+  if (!stats_.Finished) {
     stats_.Finished = true;
     FireStatus();
   }
+  target_.reset();
   target_name_.clear();
 }
 
-void TVorlanCompress::WriteMember(const TFileHeaderRecord& header, const std::string& target) {
+// Readies the target for writing and answers whether the member is to be
+// written: always onto a new target, onto an existing one as the overwrite
+// rule and the handlers decide.
+bool TVorlanCompress::Replaces(const TFileHeaderRecord& header, std::string& target) {
+  target_.emplace(target);
+  if (!target_->Existing()) return true;
+  switch (IsFileNewer(header.Version, target, overwrite_, header.Date)) {
+    case fnrUnknown:
+      throw EVorlanCompress("Error comparing file versions in TVorlanCompress");
+    case fnrSame:
+    case fnrOlder:
+      return false;
+    case fnrNewer:
+    case fnrAsk:
+      break;
+  }
+  if (on_replace_) on_replace_(*this, stats_);
+  std::string renamed = TargetPath();
+  if (skip_file_) return false;
+  if (renamed != target) {
+    target = renamed;
+    target_.emplace(target);
+  }
+  if (target_->Existing()) target_->OpenBeside();
+  return true;
+}
+
+void TVorlanCompress::WriteMember(const TFileHeaderRecord& header) {
   int first = std::max<int>(header.FirstPart, 1);
   OpenArchivePart(first);
   current_part_ = first;
-  std::string directory = ExtractFileDir(target);
-  if (!directory.empty()) ForceDirectories(directory);
-  TExtractTarget out(target);
-  bool sound = InflateMember(header, out.Stream());
+  int64_t written = 0;
+  bool sound = InflateMember(header, target_->Stream(), written);
   stats_.Finished = true;
   FireStatus();
-  if (out.Stream().Size() != header.Size) SizeMismatch(header);
+  // The file is new, so its length is what was written to it.
+  if (written != header.Size) SizeMismatch(header);
   if (!sound) throw Exception("error");
-  out.Commit(header.Date);
+  target_->Commit(header.Date);
 }
 
 // The held part serves every member that starts in it, so a run of members
@@ -119,8 +129,9 @@ void TVorlanCompress::OpenArchivePart(int part) {
   OpenPart(part, TFileMode::Read, compressed_file_);
 }
 
-// Answers whether the stream ended exactly where the member's data ends.
-bool TVorlanCompress::InflateMember(const TFileHeaderRecord& header, TFileStream& target) {
+// Answers whether the stream ended exactly where the member's data ends;
+// written counts the bytes the target took.
+bool TVorlanCompress::InflateMember(const TFileHeaderRecord& header, TFileStream& target, int64_t& written_total) {
   const int last = headers_.Spanned() ? header.LastPart : current_part_;
   // Offset is where the archive starts in its first file; later parts start at 0.
   auto base = [this](int part) -> int64_t { return part == 1 ? offset_ : 0; };
@@ -157,6 +168,7 @@ bool TVorlanCompress::InflateMember(const TFileHeaderRecord& header, TFileStream
       // stopped here rather than left to fill the disk.
       if (produced > header.Size) SizeMismatch(header);
       size_t written = WriteOrFull(target, output, have);
+      written_total += static_cast<int64_t>(written);
       bytes_done_ += static_cast<int64_t>(written);
       total_done_ += static_cast<int64_t>(written);
       PublishProgress(header.Size);
