@@ -12,7 +12,9 @@ if(WIN32)
   target_compile_definitions(vorlan_options INTERFACE
     WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600)
 endif()
-if(VORLAN_HOST)
+# Off only for a native benchmark build, whose timings the sanitizers would distort.
+option(VORLAN_SANITIZERS "Build the host tree with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
+if(VORLAN_HOST AND VORLAN_SANITIZERS)
   set(VORLAN_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=undefined
                       -fno-omit-frame-pointer)
   add_compile_options(${VORLAN_SANITIZE})
