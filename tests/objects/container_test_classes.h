@@ -37,6 +37,8 @@ class TTestNetLocation : public TCustomNetInstallLocation {
 
 // An engine that is a file container, as the real one is, without a run.
 class TTestContainerEngine : public TFileContainer, public TInstallEngine {
+  VORLAN_CLASS_INFO()
+
  public:
   explicit TTestContainerEngine(TComponent* owner) : TFileContainer(owner, type_code::kFileContainer, false) { SetTheInstall(this); }
   ~TTestContainerEngine() override { SetTheInstall(nullptr); }
