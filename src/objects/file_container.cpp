@@ -13,6 +13,7 @@
 #include "objects/parameters.h"
 #include "objects/specifier_access.h"
 #include "paths/custom_path_specifier.h"
+#include "system/wait_cursor.h"
 
 namespace vorlan {
 
@@ -218,6 +219,7 @@ void TFileContainer::HandleDownload(TObject* parameter) {
 
 void TFileContainer::InstallObjects() {
   state_ = ifsInstall;
+  TWaitCursor wait;
   auto finish = [this] {
     bool was_aborted = MainArchive().Abort();
     Broadcast(this, stage::kOperationEnded, nullptr);
@@ -272,6 +274,7 @@ void TFileContainer::FreeFiles() {
 }
 
 void TFileContainer::ReadArchiveInfo() {
+  TWaitCursor wait;
   for (int i = 0; i < FileCount(); ++i) Files(i)->ReadInfoFromArchive();
   for (int i = 0; i < FileContainerCount(); ++i) FileContainers(i)->ReadArchiveInfo();
   SetArchiveInfoRead(true);
