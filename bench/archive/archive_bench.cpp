@@ -3,7 +3,7 @@
 // file on many small files. Each measurement runs the pair several times,
 // alternating, and keeps the best of each.
 //
-//   bench_archive WORK_DIRECTORY [ROUNDS [--small-only]]
+//   bench_archive WORK_DIRECTORY [ROUNDS [build|extract|small]]
 //
 // WORK_DIRECTORY should be on a tmpfs: file creation times on a real disk
 // swing too much after large deletes to compare anything.
@@ -108,8 +108,8 @@ void CheckSame(const std::vector<TPayloadFile>& files, const std::string& a, con
   for (const TPayloadFile& file : files) {
     std::string name = ExtractFileName(file.path);
     if (FileSizeOf(AddBackslash(a) + name) != file.size || FileSizeOf(AddBackslash(b) + name) != file.size) {
-      throw std::runtime_error(Format("extraction wrote a wrong size for %s: %d, plain %d, component %d", name, file.size,
-                                      FileSizeOf(AddBackslash(a) + name).value_or(-1),
+      throw std::runtime_error(Format("extraction wrote a wrong size for %s: %d, plain %d, component %d", name,
+                                      file.size, FileSizeOf(AddBackslash(a) + name).value_or(-1),
                                       FileSizeOf(AddBackslash(b) + name).value_or(-1)));
     }
   }
@@ -117,58 +117,74 @@ void CheckSame(const std::vector<TPayloadFile>& files, const std::string& a, con
 
 void Report(const char* what, const TPair& t, int64_t bytes, int files) {
   double mb = static_cast<double>(bytes) / 1e6;
-  std::printf("%-28s plain %7.3f s %8.1f MB/s  component %7.3f s %8.1f MB/s  ratio %.3f", what, t.plain,
-              mb / t.plain, t.component, mb / t.component, t.plain / t.component);
-  if (files) {
-    std::printf("  per file %.1f us / %.1f us", t.plain / files * 1e6, t.component / files * 1e6);
-  }
-  std::printf("\n");
+  std::printf("%-22s plain %7.3f s %6.1f MB/s  component %7.3f s %6.1f MB/s  ratio %.3f  per file %.1f / %.1f us\n",
+              what, t.plain, mb / t.plain, t.component, mb / t.component, t.plain / t.component,
+              t.plain / files * 1e6, t.component / files * 1e6);
 }
 
-void Run(const std::string& work, int rounds, bool small_only) {
-  std::string payload = AddBackslash(work) + "payload", small = AddBackslash(work) + "small";
-  std::string out_plain = AddBackslash(work) + "out-plain", out_component = AddBackslash(work) + "out-component";
-  std::string archive = AddBackslash(work) + "files.1", plain_archive = AddBackslash(work) + "plain.z";
-  std::string small_archive = AddBackslash(work) + "small.1";
+struct TResults {
+  TPair build, extract, small_build, small_extract;
+};
 
-  auto files = MakeMixedPayload(payload);
-  auto smalls = MakeSmallFiles(small, kSmallCount, 1024);
-  int64_t bytes = TotalSize(files), small_bytes = TotalSize(smalls);
-  std::printf("payload: %d files, %.1f MB; small: %d files of 1 KB; %d rounds\n", static_cast<int>(files.size()),
-              static_cast<double>(bytes) / 1e6, kSmallCount, rounds);
+class TBench {
+ public:
+  TBench(const std::string& work, int rounds) : work_(AddBackslash(work)), rounds_(rounds) {}
 
-  auto nothing = [](bool) {};
-  auto fresh_output = [&](bool plain_turn) { Fresh(plain_turn ? out_plain : out_component); };
-  TPair build{}, extract{};
-  if (!small_only) {
-  build = Measure(rounds, nothing, [&] { PlainDeflate(files, plain_archive, kLevel); },
-                        [&] { AddAll(files, archive); });
-  Report("build (Add, level 9)", build, bytes, 0);
-  std::printf("  archive %.1f MB, plain streams %.1f MB\n", static_cast<double>(*FileSizeOf(archive)) / 1e6,
-              static_cast<double>(*FileSizeOf(plain_archive)) / 1e6);
-
-  auto members = Members(archive);
-  extract = Measure(rounds, fresh_output, [&] { PlainInflate(archive, members, out_plain); },
-                          [&] { ExtractAll(files, archive, out_component); });
-  CheckSame(files, out_plain, out_component);
-  Report("extract (Extract)", extract, bytes, static_cast<int>(files.size()));
+  // One set of files against the plain loops: building, then extracting.
+  void Measure(const char* name, const std::vector<TPayloadFile>& files, const std::string& archive, bool build,
+               bool extract, TPair& build_time, TPair& extract_time) {
+    int64_t bytes = TotalSize(files);
+    int count = static_cast<int>(files.size());
+    if (build) {
+      build_time = bench::Measure(rounds_, nothing_, [&] { PlainDeflate(files, work_ + "plain.z", kLevel); },
+                                  [&] { AddAll(files, archive); });
+      Report((std::string("build ") + name).c_str(), build_time, bytes, count);
+    } else if (!FileExists(archive)) {
+      AddAll(files, archive);
+    }
+    if (!extract) return;
+    auto members = Members(archive);
+    std::string plain = work_ + "out-plain", component = work_ + "out-component";
+    auto fresh = [&](bool plain_turn) { Fresh(plain_turn ? plain : component); };
+    extract_time = bench::Measure(rounds_, fresh, [&] { PlainInflate(archive, members, plain); },
+                                  [&] { ExtractAll(files, archive, component); });
+    CheckSame(files, plain, component);
+    Report((std::string("extract ") + name).c_str(), extract_time, bytes, count);
+    Fresh(plain);
+    Fresh(component);
   }
 
-  TPair small_build = Measure(rounds, nothing, [&] { PlainDeflate(smalls, plain_archive, kLevel); },
-                              [&] { AddAll(smalls, small_archive); });
-  Report("build 10,000 x 1 KB", small_build, small_bytes, kSmallCount);
-  auto small_members = Members(small_archive);
-  TPair small_extract = Measure(rounds, fresh_output, [&] { PlainInflate(small_archive, small_members, out_plain); },
-                                [&] { ExtractAll(smalls, small_archive, out_component); });
-  CheckSame(smalls, out_plain, out_component);
-  Report("extract 10,000 x 1 KB", small_extract, small_bytes, kSmallCount);
+  const std::string& Work() const { return work_; }
 
-  std::printf("targets: extract ratio >= 0.90 (%s), build ratio >= 0.95 (%s), per-file time <= 1.20 x plain (%s)\n",
-              extract.plain / extract.component >= 0.9 ? "met" : "MISSED",
-              build.plain / build.component >= 0.95 ? "met" : "MISSED",
-              small_extract.component <= 1.2 * small_extract.plain ? "met" : "MISSED");
-  Fresh(out_plain);
-  Fresh(out_component);
+ private:
+  std::string work_;
+  int rounds_;
+  std::function<void(bool)> nothing_ = [](bool) {};
+};
+
+// phase: "all", or only "build", "extract" or "small".
+void Run(const std::string& work, int rounds, const std::string& phase) {
+  TBench bench(work, rounds);
+  auto files = MakeMixedPayload(bench.Work() + "payload");
+  auto smalls = MakeSmallFiles(bench.Work() + "small", kSmallCount, 1024);
+  std::printf("payload: %d files, %.1f MB; small: %d files of 1 KB; level %d; best of %d rounds\n",
+              static_cast<int>(files.size()), static_cast<double>(TotalSize(files)) / 1e6, kSmallCount, kLevel,
+              rounds);
+  TResults r;
+  bool all = phase == "all";
+  if (all || phase == "build" || phase == "extract") {
+    bench.Measure("payload", files, bench.Work() + "files.1", all || phase == "build", all || phase == "extract",
+                  r.build, r.extract);
+  }
+  if (all || phase == "small") {
+    bench.Measure("10,000 x 1 KB", smalls, bench.Work() + "small.1", true, true, r.small_build, r.small_extract);
+  }
+  if (!all) return;
+  auto verdict = [](bool met) { return met ? "met" : "MISSED"; };
+  std::printf("targets: extract >= 0.90 of plain (%s), build >= 0.95 of plain (%s), "
+              "per-file extract time <= 1.20 x plain (%s)\n",
+              verdict(r.extract.plain / r.extract.component >= 0.9), verdict(r.build.plain / r.build.component >= 0.95),
+              verdict(r.small_extract.component <= 1.2 * r.small_extract.plain));
 }
 
 }  // namespace
@@ -176,12 +192,11 @@ void Run(const std::string& work, int rounds, bool small_only) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: bench_archive WORK_DIRECTORY [ROUNDS [--small-only]]\n");
+    std::fprintf(stderr, "usage: bench_archive WORK_DIRECTORY [ROUNDS [build|extract|small]]\n");
     return 2;
   }
   try {
-    bool small_only = argc > 3 && std::string(argv[3]) == "--small-only";
-    vorlan::bench::Run(argv[1], argc > 2 ? std::max(1, std::atoi(argv[2])) : 3, small_only);
+    vorlan::bench::Run(argv[1], argc > 2 ? std::max(1, std::atoi(argv[2])) : 3, argc > 3 ? argv[3] : "all");
   } catch (const std::exception& e) {
     std::fprintf(stderr, "bench_archive: %s\n", e.what());
     return 1;

@@ -19,7 +19,9 @@ class TRandom {
     state_ ^= state_ >> 27;
     return state_ * 0x2545F4914F6CDD1Dull;
   }
-  int64_t Between(int64_t low, int64_t high) { return low + static_cast<int64_t>(Next() % static_cast<uint64_t>(high - low + 1)); }
+  int64_t Between(int64_t low, int64_t high) {
+    return low + static_cast<int64_t>(Next() % static_cast<uint64_t>(high - low + 1));
+  }
 
  private:
   uint64_t state_;

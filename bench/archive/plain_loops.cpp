@@ -16,7 +16,9 @@ void PlainDeflate(const std::vector<TPayloadFile>& files, const std::string& out
   for (const TPayloadFile& file : files) {
     TFileStream source(file.path, TFileMode::Read);
     z_stream z{};
-    if (deflateInit2(&z, level, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK) throw std::runtime_error("deflateInit2");
+    if (deflateInit2(&z, level, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
+      throw std::runtime_error("deflateInit2");
+    }
     int flush = Z_NO_FLUSH;
     int result = Z_OK;
     z.next_out = block.data();

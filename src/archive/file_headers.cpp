@@ -10,6 +10,7 @@ namespace {
 const char kCorrupt[] =
     "Could not read the file headers for the compressed file. The Archive file could possible be corrupt";
 const char kCannotWrite[] = "Could not write the file headers for the compressed file";
+const char kCannotReadCount[] = "Could not read the file header count for the compressed file";
 }  // namespace
 
 TFileHeader& TFileHeaders::Header(int index) {
@@ -49,7 +50,9 @@ void TFileHeaders::BuildFromFileList(const TStringList& lines, bool keep_existin
 int TFileHeaders::IndexOfName(const std::string& line) const {
   if (!name_index_built_) {
     name_index_.clear();
-    for (int i = Count() - 1; i >= 0; --i) name_index_[UpperCase(headers_[static_cast<size_t>(i)]->Record().SourceName)] = i;
+    for (int i = Count() - 1; i >= 0; --i) {
+      name_index_[UpperCase(headers_[static_cast<size_t>(i)]->Record().SourceName)] = i;
+    }
     name_index_built_ = true;
   }
   auto found = name_index_.find(UpperCase(ExtractField(line, 1, ';')));
@@ -91,11 +94,9 @@ void TFileHeaders::ReadFromStream(TFileStream& stream, int64_t start) {
   Clear();
   int64_t file_size = stream.Size();
   TArchivePrefixBytes bytes;
-  if (start < 0 || start > file_size) throw EVorlanCompress("Could not read the file header count for the compressed file");
+  if (start < 0 || start > file_size) throw EVorlanCompress(kCannotReadCount);
   stream.Seek(start, TSeekOrigin::Begin);
-  if (stream.Read(bytes.data(), bytes.size()) != bytes.size()) {
-    throw EVorlanCompress("Could not read the file header count for the compressed file");
-  }
+  if (stream.Read(bytes.data(), bytes.size()) != bytes.size()) throw EVorlanCompress(kCannotReadCount);
   TArchivePrefix prefix = DecodeArchivePrefix(bytes);
   int64_t room = file_size - start - static_cast<int64_t>(kArchivePrefixSize);
   if (prefix.Count < 0 || prefix.Count > room / static_cast<int64_t>(kFileHeaderSize) || prefix.Spanned > 1) {

@@ -8,4 +8,6 @@ uint8_t PercentOf(int64_t part, int64_t whole) {
   return static_cast<uint8_t>(percent > 255 ? 255 : percent);
 }
 
+int32_t Saturated32(int64_t value) { return value > INT32_MAX ? INT32_MAX : static_cast<int32_t>(value); }
+
 }  // namespace vorlan

@@ -29,4 +29,7 @@ struct TlzhFileStats {
 // 255 (a tiny file that grew) is reported as 255, the most the field holds.
 uint8_t PercentOf(int64_t part, int64_t whole);
 
+// A count for the record's 32-bit fields: the largest they hold when it is larger.
+int32_t Saturated32(int64_t value);
+
 }  // namespace vorlan

@@ -1,7 +1,5 @@
 #include "archive/vorlan_compress.h"
 
-#include <limits>
-
 #include "archive/archive_exceptions.h"
 #include "archive/archive_hooks.h"
 #include "base/format.h"
@@ -12,10 +10,6 @@ namespace {
 const char kCorrupt[] =
     "Could not read the file headers for the compressed file. The Archive file could possible be corrupt";
 
-int32_t Cut32(int64_t value) {
-  return value > std::numeric_limits<int32_t>::max() ? std::numeric_limits<int32_t>::max()
-                                                     : static_cast<int32_t>(value);
-}
 }  // namespace
 
 TVorlanCompress::TVorlanCompress(TComponent* owner) : TComponent(owner) { id_index_.fill(-1); }
@@ -52,8 +46,8 @@ void TVorlanCompress::SetTotals() {
   total_size_ = headers_.TotalSize();
   total_compressed_ = headers_.TotalArchiveSize();
   total_done_ = 0;
-  stats_.TotalSize = Cut32(total_size_);
-  stats_.TotalCompressed = Cut32(total_compressed_);
+  stats_.TotalSize = Saturated32(total_size_);
+  stats_.TotalCompressed = Saturated32(total_compressed_);
   stats_.TotalRatio = PercentOf(total_compressed_, total_size_);
   stats_.TotalDone = 0;
   stats_.TotalPercentDone = 0;
@@ -73,8 +67,8 @@ void TVorlanCompress::FillStats(const TFileHeaderRecord& header) {
 
 // file_whole is what the current member's percentage counts against.
 void TVorlanCompress::PublishProgress(int64_t file_whole) {
-  stats_.BytesDone = Cut32(bytes_done_);
-  stats_.TotalDone = Cut32(total_done_);
+  stats_.BytesDone = Saturated32(bytes_done_);
+  stats_.TotalDone = Saturated32(total_done_);
   stats_.FilePercentDone = PercentOf(bytes_done_, file_whole);
   stats_.TotalPercentDone = PercentOf(total_done_, total_size_);
   FireStatus();
@@ -163,7 +157,6 @@ void TVorlanCompress::List() {
   if (!loaded_) ReadHeaders();
   SetTotals();
   for (int i = 0; i < headers_.Count(); ++i) {
-    current_header_ = i;
     FillStats(headers_.Header(i).Record());
     if (on_listing_) on_listing_(*this, stats_);
   }

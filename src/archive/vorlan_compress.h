@@ -165,7 +165,6 @@ class TVorlanCompress : public TComponent {
   std::array<int, kIdentifierCount> id_index_;
   TMode mode_ = TMode::Idle;
   int current_part_ = 0;
-  int current_header_ = -1;
   std::optional<TFileStream> archive_;  // the part or archive being read or written
   int archive_part_ = -1;               // which part archive_ holds
   std::optional<TExtractTarget> target_;  // the file being extracted

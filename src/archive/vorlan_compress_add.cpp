@@ -60,7 +60,9 @@ void TVorlanCompress::AddFiles(bool append, int unique_id) {
       headers_.Clear();
       throw EVorlanCompress(kCorrupt);
     }
-    if (headers_.Spanned()) throw EVorlanCompress(Format("Cannot add files to the spanned archive %s", compressed_file_));
+    if (headers_.Spanned()) {
+      throw EVorlanCompress(Format("Cannot add files to the spanned archive %s", compressed_file_));
+    }
     old_size = archive_->Size();
     old_count = headers_.Count();
   }
@@ -98,7 +100,6 @@ void TVorlanCompress::RestoreArchive(bool appended, int64_t old_size, int old_co
 }
 
 int64_t TVorlanCompress::AddMember(int index, int unique_id, int64_t position) {
-  current_header_ = index;
   TFileHeaderRecord& header = headers_.Header(index).Record();
   auto source = TFileStream::TryOpen(header.SourceName, TFileMode::Read);
   if (!source) throw EVorlanCompress(Format("Cannot open the file %s", header.SourceName));
@@ -122,7 +123,7 @@ int64_t TVorlanCompress::AddMember(int index, int unique_id, int64_t position) {
   stats_.Finished = false;
 
   total_compressed_ += position - data_start;
-  stats_.TotalCompressed = static_cast<int32_t>(std::min<int64_t>(total_compressed_, std::numeric_limits<int32_t>::max()));
+  stats_.TotalCompressed = Saturated32(total_compressed_);
   header.EndOffset = ArchiveOffset(position - 1);
   header.NextHeader = ArchiveOffset(position);
   header.ArchiveSize = ArchiveOffset(position);

@@ -44,7 +44,7 @@ void TVorlanCompress::CopyContents(const std::string& source, const std::string&
   stats_ = TlzhFileStats();
   stats_.FileName = source;
   int64_t size = input->Size();
-  stats_.FileSize = stats_.TotalSize = static_cast<int32_t>(std::min<int64_t>(size, INT32_MAX));
+  stats_.FileSize = stats_.TotalSize = Saturated32(size);
   TDateTime date = input->LastWriteTime();
   TExtractTarget out(target);
   if (out.Existing()) out.OpenBeside();
@@ -59,7 +59,7 @@ void TVorlanCompress::CopyContents(const std::string& source, const std::string&
     size_t written = WriteOrFull(out.Stream(), chunk, count);
     short_write = short_write || written < count;
     bytes_done_ += static_cast<int64_t>(written);
-    stats_.BytesDone = stats_.TotalDone = static_cast<int32_t>(std::min<int64_t>(bytes_done_, INT32_MAX));
+    stats_.BytesDone = stats_.TotalDone = Saturated32(bytes_done_);
     stats_.FilePercentDone = stats_.TotalPercentDone = PercentOf(bytes_done_, size);
     FireStatus();
     ArchiveProcessMessages();

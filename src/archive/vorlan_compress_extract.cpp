@@ -22,14 +22,25 @@ namespace {
              header.SourceName));
 }
 
+// Windows opens these names as devices in every directory.
+bool IsDeviceName(const std::string& name) {
+  std::string stem = UpperCase(Trim(ExtractField(name, 1, '.')));
+  static const char* kDevices[] = {"CON", "PRN", "AUX", "NUL", "CLOCK$"};
+  for (const char* device : kDevices) {
+    if (stem == device) return true;
+  }
+  return stem.size() == 4 && (StartsWithText(stem, "COM") || StartsWithText(stem, "LPT")) && stem[3] >= '1' &&
+         stem[3] <= '9';
+}
+
 // A name that would leave the directory or name no file: empty, only dots
-// and blanks (which Windows reads as the directory or its parent), or with
-// control characters.
+// and blanks (which Windows reads as the directory or its parent), with
+// control characters, or a device.
 bool IsPlainFileName(const std::string& name) {
   if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
     return false;
   }
-  return name.find_first_not_of(". ") != std::string::npos;
+  return name.find_first_not_of(". ") != std::string::npos && !IsDeviceName(name);
 }
 }  // namespace
 
@@ -66,7 +77,6 @@ void TVorlanCompress::ExtractLine(const std::string& line) {
   if (index < 0) {
     throw EVorlanCompress(Format("The file <%s> was not found in the archive <%s>", line, compressed_file_));
   }
-  current_header_ = index;
   const TFileHeaderRecord header = std::as_const(headers_).Header(index).Record();
   FillStats(header);
   if (Trim(target_name_).empty()) target_name_ = ExtractFileName(header.SourceName);

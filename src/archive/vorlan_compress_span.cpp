@@ -56,7 +56,6 @@ void TVorlanCompress::SpanArchive(const std::string& directory, const std::strin
   run.part_position = run.part->Position();
 
   for (int i = 0; i < headers_.Count(); ++i) {
-    current_header_ = i;
     TFileHeaderRecord& header = headers_.Header(i).Record();
     FillStats(header);
     run.source_position = offset_ + static_cast<int64_t>(header.DataOffset);
@@ -102,8 +101,8 @@ size_t TVorlanCompress::CopySpanChunk(TSpanRun& run, TFileHeaderRecord& header) 
   }
   bytes_done_ += static_cast<int64_t>(count);
   total_done_ += static_cast<int64_t>(count);
-  stats_.BytesDone = static_cast<int32_t>(std::min<int64_t>(bytes_done_, INT32_MAX));
-  stats_.TotalDone = static_cast<int32_t>(std::min<int64_t>(total_done_, INT32_MAX));
+  stats_.BytesDone = Saturated32(bytes_done_);
+  stats_.TotalDone = Saturated32(total_done_);
   stats_.FilePercentDone = PercentOf(bytes_done_, stats_.CompressedSize);
   stats_.TotalPercentDone = PercentOf(total_done_, total_compressed_);
   FireStatus();

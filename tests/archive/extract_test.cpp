@@ -236,7 +236,8 @@ TEST_F(ExtractTest, NamesStayInsideTheDirectory) {
       {"..\\..\\evil1", "evil1"}, {"C:evil2", "evil2"},  {"C:\\windows\\evil3", "evil3"},
       {"sub/dir/evil4", "evil4"}, {"/evil5", "evil5"},  {"dir\\", ""},
       {"..", ""},                 {"...", ""},          {"x\\. .", ""},
-      {std::string("ev\0il", 5), ""},
+      {std::string("ev\0il", 5), ""},  {"NUL", ""},          {"con.txt", ""},
+      {"Com1", ""},               {"COM10", "COM10"},
   };
   for (const TNameCase& c : cases) {
     SCOPED_TRACE(c.stored);

@@ -63,7 +63,9 @@ class SmallDiskTest : public ArchiveTest {
 
   std::vector<std::string> DiskListing() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(NativePath(disk_))) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(NativePath(disk_))) {
+      names.push_back(entry.path().filename().string());
+    }
     return names;
   }
 

@@ -59,8 +59,9 @@ int List(const TArgs& args) {
                         h.Version, h.SourceName, parts);
   });
   compress.List();
-  std::cout << Format("%d members, %d bytes%s\n", compress.Count(), static_cast<int64_t>(compress.Headers().TotalSize()),
-                      compress.Headers().Spanned() ? ", spanned" : "");
+  const TFileHeaders& headers = compress.Headers();
+  std::cout << Format("%d members, %d bytes%s\n", headers.Count(), headers.TotalSize(),
+                      headers.Spanned() ? ", spanned" : "");
   return 0;
 }
 
@@ -102,20 +103,23 @@ int Add(const TArgs& args) {
   return 0;
 }
 
+bool Names(const std::string& name, const std::string& source) {
+  return SameText(name, source) || SameText(name, ExtractFileName(source));
+}
+
 // The members the names stand for; every member without names.
 TStringList MembersNamed(TVorlanCompress& compress, const TArgs& names) {
   TStringList members;
   const TFileHeaders& headers = compress.Headers();
   for (int i = 0; i < headers.Count(); ++i) {
     const std::string& source = headers.Header(i).Record().SourceName;
-    bool wanted = names.empty();
-    for (const std::string& name : names) wanted = wanted || SameText(name, source) || SameText(name, ExtractFileName(source));
-    if (wanted) members.push_back(source);
+    if (names.empty() || std::any_of(names.begin(), names.end(), [&](auto& n) { return Names(n, source); })) {
+      members.push_back(source);
+    }
   }
   for (const std::string& name : names) {
-    bool found = false;
-    for (const std::string& member : members) found = found || SameText(name, member) || SameText(name, ExtractFileName(member));
-    if (!found) members.push_back(name);  // the component reports it as missing
+    // A name no member has goes through, for the component to report.
+    if (std::none_of(members.begin(), members.end(), [&](auto& m) { return Names(name, m); })) members.push_back(name);
   }
   return members;
 }
