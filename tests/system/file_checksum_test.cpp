@@ -6,7 +6,7 @@
 #include "base/file.h"
 #include "base/sha.h"
 #include "system/unique_handle.h"
-#include "test_support.h"
+#include "win_test_support.h"
 
 namespace vorlan {
 namespace {

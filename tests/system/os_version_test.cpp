@@ -6,7 +6,7 @@
 #include <string>
 
 #include "system/registry_routines.h"
-#include "test_support.h"
+#include "win_test_support.h"
 
 namespace vorlan {
 namespace {

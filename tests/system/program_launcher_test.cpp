@@ -5,7 +5,7 @@
 #include "base/file.h"
 #include "base/strings.h"
 #include "system/system_exceptions.h"
-#include "test_support.h"
+#include "win_test_support.h"
 
 namespace vorlan {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "system/system_exceptions.h"
 #include "system/vorlan_registry.h"
-#include "test_support.h"
+#include "win_test_support.h"
 
 namespace vorlan {
 namespace {

@@ -9,7 +9,7 @@
 #include "system/hard_link.h"
 #include "system/system_exceptions.h"
 #include "system/unique_handle.h"
-#include "test_support.h"
+#include "win_test_support.h"
 
 namespace vorlan {
 namespace {

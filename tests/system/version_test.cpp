@@ -9,7 +9,7 @@
 #include "base/strings.h"
 #include "system/unique_handle.h"
 #include "system/system_dirs.h"
-#include "test_support.h"
+#include "win_test_support.h"
 
 namespace vorlan {
 namespace {

@@ -1,4 +1,4 @@
-#include "test_support.h"
+#include "win_test_support.h"
 
 #include <shlwapi.h>
 
