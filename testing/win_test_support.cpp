@@ -48,14 +48,14 @@ void WriteWholeFile(const std::string& path, const std::string& data) {
   out << data;
 }
 
-void TempDirTest::SetUp() {
+TTempDir::TTempDir() {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
   dir_ = std::string(temp) + UniqueName("vorlan_");
-  ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr)) << dir_;
+  EXPECT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr)) << dir_;
 }
 
-void TempDirTest::TearDown() { RemoveTree(dir_); }
+TTempDir::~TTempDir() { RemoveTree(dir_); }
 
 void RegistryKeyTest::SetUp() { key_path_ = "\\Software\\VorlanTest\\" + UniqueName("key_"); }
 

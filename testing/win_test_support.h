@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace vorlan::testing {
@@ -18,16 +19,30 @@ std::string BuiltFile(const std::string& name);
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& data);
 
-// A new empty directory, removed with its content when the test ends.
-class TempDirTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
+// A new empty directory, removed with its content when the object goes.
+class TTempDir {
+ public:
+  TTempDir();
+  ~TTempDir();
+  TTempDir(const TTempDir&) = delete;
+  TTempDir& operator=(const TTempDir&) = delete;
   std::string Path(const std::string& name) const { return dir_ + "\\" + name; }
   const std::string& Dir() const { return dir_; }
 
  private:
   std::string dir_;
+};
+
+// A fresh temporary directory for each test.
+class TempDirTest : public ::testing::Test {
+ protected:
+  void SetUp() override { temp_.emplace(); }
+  void TearDown() override { temp_.reset(); }
+  std::string Path(const std::string& name) const { return temp_->Path(name); }
+  const std::string& Dir() const { return temp_->Dir(); }
+
+ private:
+  std::optional<TTempDir> temp_;
 };
 
 // A unique key under HKEY_CURRENT_USER (and HKEY_LOCAL_MACHINE)
