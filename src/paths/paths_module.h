@@ -11,4 +11,9 @@ class ProgramScope;
 // definition reader.
 void RegisterPathsModule(ProgramScope& scope);
 
+// The next number of the run's name clashes (1, 2, ...): a component that
+// must give up its name to a file container's specifier is renamed
+// nameClash followed by it.
+int NextNameClash();
+
 }  // namespace vorlan

@@ -4,8 +4,8 @@
 
 #include "base/exceptions.h"
 #include "base/strings.h"
-#include "component/class_info.h"
 #include "component/component.h"
+#include "objects/custom_install_file.h"
 
 namespace vorlan {
 
@@ -35,15 +35,8 @@ std::string InstallFileStem(const std::string& stem) {
 
 }  // namespace
 
-bool InheritsFromClassNamed(const TComponent& component, const std::string& class_name) {
-  for (const TClassInfo* info = &component.ClassInfo(); info; info = info->Parent()) {
-    if (info->Name() == class_name) return true;
-  }
-  return false;
-}
-
 std::string MakeUniqueComponentName(TComponent& component, const std::string& stem) {
-  std::string base = InheritsFromClassNamed(component, "TCustomInstallFile") ? InstallFileStem(stem) : stem;
+  std::string base = dynamic_cast<TCustomInstallFile*>(&component) ? InstallFileStem(stem) : stem;
   // Digits appended to a name that is no identifier never make it one.
   if (!IsIdentifier(base)) throw Exception("Cannot make a component name from \"" + stem + "\"");
   for (int k = 0;; ++k) {

@@ -13,8 +13,4 @@ class TComponent;
 // A stem that can make no valid name raises.
 std::string MakeUniqueComponentName(TComponent& component, const std::string& stem);
 
-// Whether the class of component is, or derives from, the class of that
-// name: lets this layer recognise classes of the layers above it.
-bool InheritsFromClassNamed(const TComponent& component, const std::string& class_name);
-
 }  // namespace vorlan

@@ -95,9 +95,10 @@ TEST_F(PathsTest, OnlyCreatableSpecifierClassesRegister) {
 TEST_F(PathsTest, CoreClassesRegisterInTheirFixedOrder) {
   std::vector<std::string> names;
   for (int i = 0; i < PathSpecifierClasses().Count(); ++i) names.push_back(PathSpecifierClasses().Items(i).Name());
-  EXPECT_EQ(names, (std::vector<std::string>{"TpsBDEDLL", "TpsCommonFiles", "TpsDesktopMenu", "TpsProgramFiles",
-                                             "TpsProgramMenu", "TpsStartMenu", "TpsStartupMenu", "TpsSystem",
-                                             "TpsWindow"}));
+  EXPECT_EQ(names, (std::vector<std::string>{
+                       "TpsBDEDLL", "TpsCommonFiles", "TpsContainerArchiveFile", "TpsContainerDestDir",
+                       "TpsDesktopMenu", "TpsInstallSource", "TpsMainInstall", "TpsProgramFiles", "TpsProgramMenu",
+                       "TpsStartMenu", "TpsStartupMenu", "TpsSystem", "TpsMainArchiveFile", "TpsWindow"}));
 }
 
 }  // namespace

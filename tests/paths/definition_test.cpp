@@ -1,0 +1,163 @@
+// Definitions that hold specifiers: read, expanded, written and refused.
+
+#include <gtest/gtest.h>
+
+#include "component/definition_reader.h"
+#include "component/definition_writer.h"
+#include "component/handler_registry.h"
+#include "component/read_error.h"
+#include "objects/install_directory.h"
+#include "paths/container_specifiers.h"
+#include "paths/file_container_specifier.h"
+#include "paths/folder_specifiers.h"
+#include "paths/path_exceptions.h"
+#include "paths/path_specifier.h"
+#include "paths/path_specifier_list.h"
+#include "tree_objects.h"
+
+namespace vorlan {
+namespace {
+
+using testing::TPathTestLink;
+
+class SpecifierDefinitionTest : public testing::TreeTest {
+ protected:
+  SpecifierDefinitionTest() {
+    Handlers().Register("ToolsPath", TCustomPathSpecifier::TGetPathEvent::Function(
+                                         [](TInstallContainer*, std::string& path) { path = "T:\\Tools"; }));
+  }
+
+  template <typename T>
+  T& Held(const char* name) {
+    T* found = dynamic_cast<T*>(form.FindComponent(name));
+    if (!found) throw std::runtime_error(std::string("no ") + name);
+    return *found;
+  }
+
+  int CountOf(const TClassInfo& info) {
+    int count = 0;
+    for (int i = 0; i < form.ComponentCount(); ++i) count += form.Components(i)->ClassInfo().InheritsFrom(info);
+    return count;
+  }
+};
+
+const char kTree[] = R"(object Form1: TTestForm
+  object psProgramFiles: TpsProgramFiles
+  end
+  object Install1: TPathTestEngine
+    DestDir = 'C:\Apps'
+  end
+  object Dir1: TInstallDirectory
+    Container = Install1
+    DestDirType = psContainerDestDir
+    DestDir = '\Docs'
+    Description = 'Documents'
+  end
+  object psFileContainer: TpsFileContainer
+    FileContainer = Dir1
+  end
+  object Link1: TPathTestLink
+    DestDirType = psFileContainer
+    DestDir = '\Manual'
+  end
+  object Tools: TPathSpecifier
+    Description = 'Tool directory'
+    OnGetPath = ToolsPath
+  end
+  object Link2: TPathTestLink
+    DestDirType = Tools
+    DestDir = '\Bin'
+  end
+  object psContainerDestDir: TpsContainerDestDir
+  end
+end
+)";
+
+TEST_F(SpecifierDefinitionTest, ATreeWithItsSpecifiersLoadsAndExpands) {
+  ReadDefinitionInto(form, kTree);
+  // The stored specifiers are the instances the first install object brought.
+  EXPECT_EQ(AllPathSpecifiers().Count(), 14 + 2);
+  EXPECT_EQ(CountOf(TpsProgramFiles::StaticClassInfo()), 1);
+  EXPECT_EQ(CountOf(TpsContainerDestDir::StaticClassInfo()), 1);
+  EXPECT_EQ(CountOf(TpsFileContainer::StaticClassInfo()), 1);
+
+  auto& dir = Held<TInstallDirectory>("Dir1");
+  EXPECT_EQ(dir.CompanionSpecifier(), &Held<TpsFileContainer>("psFileContainer"));
+  EXPECT_EQ(dir.GetDestinationPath(), "C:\\Apps\\Docs");
+  EXPECT_EQ(Held<TPathTestLink>("Link1").GetDestinationPath(), "C:\\Apps\\Docs\\Manual");
+  EXPECT_EQ(Held<TPathTestLink>("Link2").GetDestinationPath(), "T:\\Tools\\Bin");
+  EXPECT_EQ(Held<TPathSpecifier>("Tools").GetDescription(), "Tool directory");
+}
+
+TEST_F(SpecifierDefinitionTest, WhatIsWrittenReadsBackTheSame) {
+  ReadDefinitionInto(form, kTree);
+  std::string text = WriteDefinition(form);
+  EXPECT_NE(text.find("object psProgramFiles: TpsProgramFiles"), std::string::npos) << text;
+  EXPECT_NE(text.find("FileContainer = Dir1"), std::string::npos) << text;
+  EXPECT_NE(text.find("OnGetPath = ToolsPath"), std::string::npos) << text;
+
+  form.DestroyComponents();
+  ReadDefinitionInto(form, text);
+  EXPECT_EQ(WriteDefinition(form), text);
+  EXPECT_EQ(Held<TPathTestLink>("Link1").GetDestinationPath(), "C:\\Apps\\Docs\\Manual");
+}
+
+TEST_F(SpecifierDefinitionTest, StoredCompanionsTakeTheirOwnContainersWhateverTheNamesMade) {
+  // Saved after an earlier directory had gone: the names no longer match
+  // the order in which the directories make their companions.
+  ReadDefinitionInto(form, R"(object Form1: TTestForm
+  object Dir2: TInstallDirectory
+    Description = 'Two'
+  end
+  object psFileContainer1: TpsFileContainer
+    FileContainer = Dir2
+  end
+  object Dir3: TInstallDirectory
+    Description = 'Three'
+  end
+  object psFileContainer: TpsFileContainer
+    FileContainer = Dir3
+  end
+end
+)");
+  EXPECT_EQ(CountOf(TpsFileContainer::StaticClassInfo()), 2);
+  auto& two = Held<TpsFileContainer>("psFileContainer1");
+  auto& three = Held<TpsFileContainer>("psFileContainer");
+  EXPECT_EQ(two.FileContainer(), &Held<TInstallDirectory>("Dir2"));
+  EXPECT_EQ(three.FileContainer(), &Held<TInstallDirectory>("Dir3"));
+  EXPECT_EQ(Held<TInstallDirectory>("Dir2").CompanionSpecifier(), &two);
+  EXPECT_EQ(Held<TInstallDirectory>("Dir3").CompanionSpecifier(), &three);
+}
+
+TEST_F(SpecifierDefinitionTest, ARefusedSpecifierLoadsAndRaisesAtExpansion) {
+  ReadDefinitionInto(form, R"(object Form1: TTestForm
+  object Lonely: TPathTestLink
+    DestDirType = psContainerDestDir
+  end
+end
+)");
+  auto& lonely = Held<TPathTestLink>("Lonely");
+  try {
+    lonely.GetDestinationPath();
+    FAIL() << "a container root expanded without a container";
+  } catch (const IEPathSpecifier& e) {
+    EXPECT_STREQ(e.what(), "Cannot use ddContainerDestDir for Lonely unless you assign a Container");
+  }
+}
+
+TEST_F(SpecifierDefinitionTest, AWrongReferenceLeavesNothingBehind) {
+  EXPECT_THROW(ReadDefinitionInto(form, R"(object Form1: TTestForm
+  object Link1: TPathTestLink
+  end
+  object psFileContainer: TpsFileContainer
+    FileContainer = Link1
+  end
+end
+)"),
+               EReadError);
+  EXPECT_EQ(form.ComponentCount(), 0);
+  EXPECT_EQ(AllPathSpecifiers().Count(), 0);
+}
+
+}  // namespace
+}  // namespace vorlan

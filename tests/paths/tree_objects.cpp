@@ -1,0 +1,39 @@
+#include "tree_objects.h"
+
+#include "component/class_info.h"
+#include "component/class_registry.h"
+#include "paths/paths_module.h"
+
+namespace vorlan::testing {
+
+const TClassInfo& TPathTestDir::StaticClassInfo() {
+  static const TClassInfo info = TClassInfo::Define<TPathTestDir, TFileRelated>("TPathTestDir");
+  return info;
+}
+
+const TClassInfo& TPathTestFile::StaticClassInfo() {
+  static const TClassInfo info = TClassInfo::Define<TPathTestFile, TFileRelated>("TPathTestFile");
+  return info;
+}
+
+const TClassInfo& TPathTestLink::StaticClassInfo() {
+  static const TClassInfo info = TClassInfo::Define<TPathTestLink, TInstallObject>("TPathTestLink");
+  return info;
+}
+
+const TClassInfo& TPathTestEngine::StaticClassInfo() {
+  static const TClassInfo info = TClassInfo::Define<TPathTestEngine, TFileRelated>("TPathTestEngine");
+  return info;
+}
+
+TreeTest::TreeTest() {
+  RegisterObjectsModule(scope);
+  RegisterPathsModule(scope);
+  testing_classes::RegisterTestClasses();
+  for (const TClassInfo* info : {&TPathTestDir::StaticClassInfo(), &TPathTestFile::StaticClassInfo(),
+                                 &TPathTestLink::StaticClassInfo(), &TPathTestEngine::StaticClassInfo()}) {
+    Classes().Register(*info);
+  }
+}
+
+}  // namespace vorlan::testing
