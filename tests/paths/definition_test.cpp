@@ -129,19 +129,39 @@ end
   EXPECT_EQ(Held<TInstallDirectory>("Dir3").CompanionSpecifier(), &three);
 }
 
-TEST_F(SpecifierDefinitionTest, ARefusedSpecifierLoadsAndRaisesAtExpansion) {
+TEST_F(SpecifierDefinitionTest, RefusedSpecifiersLoadAndRaiseAtExpansion) {
   ReadDefinitionInto(form, R"(object Form1: TTestForm
+  object Install1: TPathTestEngine
+    DestDirType = psMainInstall
+  end
   object Lonely: TPathTestLink
     DestDirType = psContainerDestDir
   end
+  object Dir1: TInstallDirectory
+    Container = Install1
+    DestDirType = psFileContainer
+  end
+  object psFileContainer: TpsFileContainer
+    FileContainer = Dir1
+  end
 end
 )");
-  auto& lonely = Held<TPathTestLink>("Lonely");
-  try {
-    lonely.GetDestinationPath();
-    FAIL() << "a container root expanded without a container";
-  } catch (const IEPathSpecifier& e) {
-    EXPECT_STREQ(e.what(), "Cannot use ddContainerDestDir for Lonely unless you assign a Container");
+  struct Case {
+    const char* object;
+    const char* message;
+  } cases[] = {
+      {"Install1", "Cannot use the ddMainInstallDir path specifier for a TInstall component"},
+      {"Lonely", "Cannot use ddContainerDestDir for Lonely unless you assign a Container"},
+      // Its own root would expand into itself.
+      {"Dir1", "A file container cannot reference another file container or group"},
+  };
+  for (const Case& c : cases) {
+    try {
+      Held<TInstallContainer>(c.object).GetDestinationPath();
+      ADD_FAILURE() << c.object << " expanded";
+    } catch (const IEPathSpecifier& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
   }
 }
 

@@ -97,5 +97,21 @@ TEST_F(FileContainerSpecifierTest, ANameItTakesIsGivenUpByItsHolder) {
   EXPECT_EQ(companion.Name(), "AlsoWanted");
 }
 
+TEST_F(FileContainerSpecifierTest, ContainerRootDescribesGroupsAndDirectoriesByTheirDescription) {
+  auto& group = *new TInstallGroup(&form);
+  group.SetName("Group1");
+  group.SetContainer(&engine);
+  group.SetDescription("Snap-ins");
+  auto& in_group = *new TPathTestLink(&form);
+  in_group.SetContainer(&group);
+  auto& in_dir = *new TPathTestLink(&form);
+  in_dir.SetContainer(&dir);
+  auto& root = AllPathSpecifiers().FindByClass<TpsContainerDestDir>();
+  EXPECT_EQ(root.GetObjectDescription(&in_group), "Path of the <Snap-ins> group");
+  EXPECT_EQ(root.GetObjectDisplayName(&in_group), "<Snap-ins>");
+  EXPECT_EQ(root.GetObjectDescription(&in_dir), "Path of the <Documents> directory");
+  EXPECT_EQ(root.GetObjectDisplayName(&in_dir), "<Documents>");
+}
+
 }  // namespace
 }  // namespace vorlan
