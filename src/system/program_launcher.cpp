@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "component/class_info.h"
 #include "system/system_exceptions.h"
 #include "system/unique_handle.h"
 
@@ -94,6 +95,21 @@ void TProgramLauncher::Execute() {
   TUniqueKernelHandle process_handle(process.hProcess);
   TUniqueKernelHandle thread_handle(process.hThread);
   WaitForInputIdle(process.hProcess, INFINITE);
+}
+
+const TClassInfo& TProgramLauncher::StaticClassInfo() {
+  static const TEnumInfo show_modes("TplShowMode", {"smNormal", "smMaximized", "smMinimized", "smHide"});
+  static const TClassInfo info = TClassInfo::Define<TProgramLauncher, TComponent>("TProgramLauncher", [](auto& p) {
+    using T = TProgramLauncher;
+    p.String("Action", &T::Action, &T::SetAction).Default(std::string("Open"));
+    p.String("FileName", &T::FileName, &T::SetFileName);
+    p.String("Parameters", &T::Parameters, &T::SetParameters);
+    p.Enumeration("ShowMode", show_modes, &T::ShowMode, &T::SetShowMode).Default(int64_t{smNormal});
+    p.String("StartDir", &T::StartDir, &T::SetStartDir);
+    p.Integer("Timeout", &T::Timeout, &T::SetTimeout).Default(int64_t{-1});
+    p.Boolean("Wait", &T::Wait, &T::SetWait).Default(true);
+  });
+  return info;
 }
 
 }  // namespace vorlan

@@ -11,6 +11,8 @@ namespace vorlan {
 enum TplShowMode : uint8_t { smNormal, smMaximized, smMinimized, smHide };
 
 class TProgramLauncher : public TComponent {
+  VORLAN_CLASS_INFO()
+
  public:
   explicit TProgramLauncher(TComponent* owner) : TComponent(owner) {}
 

@@ -7,6 +7,7 @@
 
 #include "base/file.h"
 #include "base/strings.h"
+#include "component/class_info.h"
 
 namespace vorlan {
 
@@ -119,6 +120,32 @@ TFileNewerResult TVersionResource::IsFileNewerByName(const std::string& new_file
   return Decide(
       rule, existing_file, [&] { return ByVersion(VersionOf(new_file), VersionOf(existing_file)); },
       [&] { return ByDate(StampOf(new_file), StampOf(existing_file)); });
+}
+
+const TClassInfo& TVersionResource::StaticClassInfo() {
+  static const TEnumInfo languages(
+      "TLanguage",
+      {"lnArabic", "lnBulgarian", "lnCatalan", "lnTraditionalChinese", "lnCzech", "lnDanish", "lnGerman", "lnGreek",
+       "lnUSEnglish", "lnCastilianSpanish", "lnFinnish", "lnFrench", "lnHebrew", "lnHungarian", "lnIcelandic",
+       "lnItalian", "lnJapanese", "lnKorean", "lnDutch", "lnNorwegianBokmal", "lnPolish", "lnBrazilianPortuguese",
+       "lnRhaetoRomanic", "lnRomanian", "lnRussian", "lnCroatoSerbian", "lnSlovak", "lnAlbanian", "lnSwedish",
+       "lnThai", "lnTurkish", "lnUrdu", "lnBahasa", "lnSimplifiedChinese", "lnSwissGerman", "lnUKEnglish",
+       "lnMexicanSpanish", "lnBelgianFrench", "lnSwissItalian", "lnBelgianDutch", "lnNorwegianNynorsk",
+       "lnPortuguese", "lnSerboCroatian", "lnCanadianFrench", "lnSwissFrench"});
+  static const TEnumInfo character_sets(
+      "TCharacterSet", {"csASCII", "csJapan", "csKorea", "csTaiwan", "csUnicode", "csLatin2", "csCyrillic",
+                        "csMultilingual", "csGreek", "csTurkish", "csHebrew", "csArabic"});
+  static const TClassInfo info = TClassInfo::Define<TVersionResource, TComponent>("TVersionResource", [](auto& p) {
+    using T = TVersionResource;
+    // Only a file other than the running program is worth storing.
+    p.String("FileName", &T::FileName, &T::SetFileName).Stored([](const T& v) {
+      return v.FileName() != T::ProgramPath();
+    });
+    p.Enumeration("Language", languages, &T::Language, &T::SetLanguage).Default(int64_t{lnUSEnglish});
+    p.Enumeration("CharacterSet", character_sets, &T::CharacterSet, &T::SetCharacterSet)
+        .Default(int64_t{csMultilingual});
+  });
+  return info;
 }
 
 TVersionResource& SharedVersionResource() {

@@ -13,6 +13,8 @@
 namespace vorlan {
 
 class TVersionResource : public TComponent {
+  VORLAN_CLASS_INFO()
+
  public:
   // Reads the running program's own version resource.
   explicit TVersionResource(TComponent* owner);
