@@ -28,9 +28,4 @@ void TTestNetLocation::Download(const std::string& remote_name, const std::strin
   if (cancel) SetDownloadAborted(true);
 }
 
-const TClassInfo& TTestContainerEngine::StaticClassInfo() {
-  static const TClassInfo info = TClassInfo::Define<TTestContainerEngine, TFileContainer>("TTestEngine");
-  return info;
-}
-
 }  // namespace vorlan::tree_test

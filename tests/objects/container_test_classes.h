@@ -5,8 +5,6 @@
 #include <string>
 
 #include "objects/custom_install_file.h"
-#include "objects/file_container.h"
-#include "objects/install_engine.h"
 #include "objects/net_install_location.h"
 
 namespace vorlan::tree_test {
@@ -35,24 +33,5 @@ class TTestNetLocation : public TCustomNetInstallLocation {
   bool cancel = false;
 };
 
-// An engine that is a file container, as the real one is, without a run.
-class TTestContainerEngine : public TFileContainer, public TInstallEngine {
-  VORLAN_CLASS_INFO()
-
- public:
-  explicit TTestContainerEngine(TComponent* owner) : TFileContainer(owner, type_code::kFileContainer, false) { SetTheInstall(this); }
-  ~TTestContainerEngine() override { SetTheInstall(nullptr); }
-
-  TInstallObject& AsInstallObject() override { return *this; }
-  bool InProgress() const override { return false; }
-  std::string ProductName() const override { return "Test Product"; }
-  TDistributeType DistributeType() const override { return distribute_type; }
-  TCustomNetInstallLocation* DefaultNetLocation() const override { return net_location; }
-  std::string LoadingProgramDir() const override { return "C:\\Setup"; }
-  bool SelfExtracting(std::string&) const override { return false; }
-
-  TDistributeType distribute_type = dtTraditional;
-  TCustomNetInstallLocation* net_location = nullptr;
-};
 
 }  // namespace vorlan::tree_test

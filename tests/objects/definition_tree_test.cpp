@@ -16,7 +16,7 @@ using namespace tree_test;
 
 class DefinitionTreeTest : public TreeFixture {
  protected:
-  DefinitionTreeTest() { Classes().Register(TTestContainerEngine::StaticClassInfo()); }
+  DefinitionTreeTest() { Classes().Register(TTestEngine::StaticClassInfo()); }
 
   TInstallObject* Object(const std::string& name) const {
     return dynamic_cast<TInstallObject*>(form.FindComponent(name));
@@ -71,7 +71,7 @@ TEST_F(DefinitionTreeTest, WrittenTreeReadsBackTheSame) {
 
 TEST_F(DefinitionTreeTest, LoadedDefinitionKeepsOnlyWhatItStored) {
   form.SetStateFlag(csDesigning, true);
-  auto* engine = Make<TTestContainerEngine>("Engine");
+  auto* engine = Make<TTestEngine>("Engine");
   auto* added = Make<TInstallDirectory>("Added");
   // Added while authoring: the constructor's defaults hold.
   EXPECT_EQ(added->Container(), engine);

@@ -37,7 +37,7 @@ TEST_F(FileContainerTest, SizesCountWhatWillInstall) {
 }
 
 TEST_F(FileContainerTest, PercentagesAreOfEachLevelsOwnOperation) {
-  auto* engine = Make<TTestContainerEngine>("Engine");
+  auto* engine = Make<TTestEngine>("Engine");
   auto* dir = Make<TInstallDirectory>("Dir", engine);
   MakeFile("Small", dir, 100);
   MakeFile("Large", dir, 300);
@@ -61,7 +61,7 @@ TEST_F(FileContainerTest, EmptyOperationReportsZeroPercent) {
 }
 
 TEST_F(FileContainerTest, IdleContainerNeitherHandlesNorPassesReports) {
-  auto* engine = Make<TTestContainerEngine>("Engine");
+  auto* engine = Make<TTestEngine>("Engine");
   auto* dir = Make<TInstallDirectory>("Dir", engine);
   auto* file = MakeFile("File", dir, 10);
   bool heard = false;
@@ -158,7 +158,7 @@ TEST_F(FileContainerTest, FailedInstallStillEndsTheOperation) {
 }
 
 TEST_F(FileContainerTest, GroupBelongsToTheEngineOrAnotherGroup) {
-  auto* engine = Make<TTestContainerEngine>("Engine");
+  auto* engine = Make<TTestEngine>("Engine");
   auto* group = Make<TInstallGroup>("Group");
   group->SetContainer(nullptr);
   EXPECT_EQ(group->Container(), engine);
@@ -177,13 +177,13 @@ TEST_F(FileContainerTest, GroupBelongsToTheEngineOrAnotherGroup) {
 
 TEST_F(FileContainerTest, NewDirectoryWhileAuthoringIsNumbered) {
   form.SetStateFlag(csDesigning, true);
-  Make<TTestContainerEngine>("Engine");
+  Make<TTestEngine>("Engine");
   Make<TInstallDirectory>("First");
   EXPECT_EQ(Make<TInstallDirectory>("Second")->Description(), "Install Directory 3");
 }
 
 TEST_F(FileContainerTest, CompressBuildsExcludedChildrenOnlyWhenAskedAndRestoresThem) {
-  auto* engine = Make<TTestContainerEngine>("Engine");
+  auto* engine = Make<TTestEngine>("Engine");
   engine->SetArchiveFile("C:\\build\\files.1");
   auto* group = Make<TInstallGroup>("Group", engine);
   auto* file = MakeFile("File", group, 10);
@@ -211,7 +211,7 @@ TEST_F(FileContainerTest, CompressRefusesBothForceOptions) {
 }
 
 TEST_F(FileContainerTest, RemoteLayoutMirrorsTheLocation) {
-  auto* engine = Make<TTestContainerEngine>("Engine");
+  auto* engine = Make<TTestEngine>("Engine");
   auto* location = Make<TTestNetLocation>("Net");
   location->LoginInformation().SetHostname("files.example:80");
   engine->net_location = location;
@@ -232,7 +232,7 @@ TEST_F(FileContainerTest, RemoteLayoutMirrorsTheLocation) {
 }
 
 TEST_F(FileContainerTest, DownloadReportsProgressAndHonoursCancel) {
-  auto* engine = Make<TTestContainerEngine>("Engine");
+  auto* engine = Make<TTestEngine>("Engine");
   auto* location = Make<TTestNetLocation>("Net");
   auto* dir = Make<TInstallDirectory>("Dir", engine);
   dir->SetNetLocation(location);

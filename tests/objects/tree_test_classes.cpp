@@ -27,4 +27,9 @@ const TClassInfo& TInstallBDE::StaticClassInfo() {
   return info;
 }
 
+const TClassInfo& TTestEngine::StaticClassInfo() {
+  static const TClassInfo info = TClassInfo::Define<TTestEngine, TFileContainer>("TTestEngine");
+  return info;
+}
+
 }  // namespace vorlan::tree_test

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "objects/file_container.h"
 #include "objects/file_related.h"
 #include "objects/install_engine.h"
 
@@ -38,20 +39,27 @@ class TInstallBDE : public TRecordingObject<2000> {
   using TRecordingObject::TRecordingObject;
 };
 
-class TTestEngine : public TRecordingObject<1000>, public TInstallEngine {
+// An engine that is a file container, as the real one is, without a run.
+class TTestEngine : public TFileContainer, public TInstallEngine {
+  VORLAN_CLASS_INFO()
+
  public:
-  explicit TTestEngine(TComponent* owner) : TRecordingObject(owner) { SetTheInstall(this); }
+  explicit TTestEngine(TComponent* owner) : TFileContainer(owner, type_code::kFileContainer, false) {
+    SetTheInstall(this);
+  }
   ~TTestEngine() override { SetTheInstall(nullptr); }
 
   TInstallObject& AsInstallObject() override { return *this; }
   bool InProgress() const override { return in_progress; }
   std::string ProductName() const override { return "Test Product"; }
-  TDistributeType DistributeType() const override { return dtTraditional; }
-  TCustomNetInstallLocation* DefaultNetLocation() const override { return nullptr; }
+  TDistributeType DistributeType() const override { return distribute_type; }
+  TCustomNetInstallLocation* DefaultNetLocation() const override { return net_location; }
   std::string LoadingProgramDir() const override { return "C:\\Setup"; }
   bool SelfExtracting(std::string&) const override { return false; }
 
   bool in_progress = false;
+  TDistributeType distribute_type = dtTraditional;
+  TCustomNetInstallLocation* net_location = nullptr;
 };
 
 }  // namespace vorlan::tree_test
