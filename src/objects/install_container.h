@@ -68,6 +68,8 @@ class TInstallContainer : public TComponent {
   virtual void ResumeUnfinished() {}
   virtual void RemoveChild(TInstallObject* object);
   virtual void RegisterUninstall(const std::string& /*key*/) {}
+  // The engine is being destroyed.
+  virtual void EngineRemoved() {}
 
   int ChildCount() const { return static_cast<int>(children_.size()); }
   TInstallObject* Children(int index) const;

@@ -19,8 +19,11 @@ class TInstallEngine {
   virtual TInstallObject& AsInstallObject() = 0;
   // An installation run is under way.
   virtual bool InProgress() const = 0;
-  // Names the Add/Remove Programs key.
+  // The product as the engine's Information describes it; the product
+  // name also names the Add/Remove Programs key.
+  virtual std::string CompanyName() const = 0;
   virtual std::string ProductName() const = 0;
+  virtual std::string Version() const = 0;
   // How the archives are distributed.
   virtual TDistributeType DistributeType() const = 0;
   // The process-wide default remote location, or none.
@@ -34,6 +37,7 @@ class TInstallEngine {
 
 // The single engine, or none.
 TInstallEngine* TheInstall();
+// Clearing it tells every install object that the engine is gone.
 void SetTheInstall(TInstallEngine* engine);
 
 }  // namespace vorlan

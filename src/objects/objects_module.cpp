@@ -7,6 +7,7 @@
 #include "component/program_scope.h"
 #include "objects/install_directory.h"
 #include "objects/install_group.h"
+#include "objects/install_container.h"
 #include "objects/install_engine.h"
 
 namespace vorlan {
@@ -45,6 +46,14 @@ TInstallEngine* TheInstall() {
   return state ? state->the_install : nullptr;
 }
 
-void SetTheInstall(TInstallEngine* engine) { ObjectsState().the_install = engine; }
+void SetTheInstall(TInstallEngine* engine) {
+  TObjectsState& state = ObjectsState();
+  bool removed = state.the_install && !engine;
+  state.the_install = engine;
+  if (!removed) return;
+  if (TInstallContainerList* all = AllContainers()) {
+    for (TInstallContainer* object : std::vector<TInstallContainer*>(all->Items())) object->EngineRemoved();
+  }
+}
 
 }  // namespace vorlan

@@ -51,13 +51,16 @@ class TTestEngine : public TFileContainer, public TInstallEngine {
 
   TInstallObject& AsInstallObject() override { return *this; }
   bool InProgress() const override { return in_progress; }
-  std::string ProductName() const override { return "Test Product"; }
+  std::string CompanyName() const override { return "Acme"; }
+  std::string ProductName() const override { return product_name; }
+  std::string Version() const override { return "2.1"; }
   TDistributeType DistributeType() const override { return distribute_type; }
   TCustomNetInstallLocation* DefaultNetLocation() const override { return net_location; }
   std::string LoadingProgramDir() const override { return "C:\\Setup"; }
   bool SelfExtracting(std::string&) const override { return false; }
 
   bool in_progress = false;
+  std::string product_name = "Test Product";
   TDistributeType distribute_type = dtTraditional;
   TCustomNetInstallLocation* net_location = nullptr;
 };
