@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <limits>
 #include <utility>
-#include <vector>
+#include <memory>
 
 #include "archive/archive_exceptions.h"
 #include "archive/archive_hooks.h"
@@ -152,7 +152,7 @@ bool TVorlanCompress::InflateMember(const TFileHeaderRecord& header, TFileStream
   int64_t limit = limit_of(current_part_);
   archive_->Seek(position, TSeekOrigin::Begin);
 
-  std::vector<uint8_t> input(kExtractInputBlock);
+  auto input = std::make_unique_for_overwrite<uint8_t[]>(kExtractInputBlock);
   uint8_t output[kExtractOutputBlock];
   TInflater inflater;
   int64_t produced = 0;
@@ -161,11 +161,11 @@ bool TVorlanCompress::InflateMember(const TFileHeaderRecord& header, TFileStream
     inflater.SetOutput(output, sizeof output);
     while (inflater.OutputLeft() > 0 && !ended) {
       if (inflater.InputLeft() == 0) {
-        size_t wanted = static_cast<size_t>(std::clamp<int64_t>(limit - position, 0, input.size()));
-        size_t count = wanted ? archive_->Read(input.data(), wanted) : 0;
+        size_t wanted = static_cast<size_t>(std::clamp<int64_t>(limit - position, 0, kExtractInputBlock));
+        size_t count = wanted ? archive_->Read(input.get(), wanted) : 0;
         if (count == 0) break;
         position += static_cast<int64_t>(count);
-        inflater.SetInput(input.data(), count);
+        inflater.SetInput(input.get(), count);
       }
       ended = inflater.Inflate();
     }
