@@ -1,0 +1,208 @@
+#pragma once
+// TCustomInstall: the install engine, the one component at the root of an
+// install definition. It is the root file container of the tree, owns the
+// installation's information objects, reads the command line when the
+// definition has loaded, chooses the run mode and starts the run on the
+// main form's first activation.
+
+#include <bitset>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "base/date_time.h"
+#include "base/strings.h"
+#include "engine/build_info.h"
+#include "engine/control_panel_extension_information.h"
+#include "engine/install_information.h"
+#include "engine/password_info.h"
+#include "engine/picture.h"
+#include "objects/file_container.h"
+#include "objects/install_engine.h"
+#include "widgets/main_form.h"
+
+namespace vorlan {
+
+// The switch letters b f d e r s c n, by position.
+enum TSwitch : uint8_t { swBuild, swFloppy, swDebug, swSelfExtract, swReboot, swSource, swCleanup, swNoUnfinished };
+using TSwitches = std::bitset<8>;
+inline constexpr const char* kSwitchLetters = "bfderscn";
+
+const TEnumInfo& DistributeTypeInfo();
+
+// Where the install records of every setup on the machine are kept
+// (HKEY_LOCAL_MACHINE).
+inline constexpr const char* kInstallRecordRoot = "\\SOFTWARE\\Kavix\\Install";
+
+class TCustomInstall : public TFileContainer, public TInstallEngine {
+  VORLAN_CLASS_INFO()
+
+ public:
+  using TSenderEvent = TEvent<void(TObject* sender)>;
+  using TInstallEvent = TEvent<void(TCustomInstall* install)>;
+  using TRunFileEvent = TEvent<void(TCustomInstall* install, const std::string& file_to_run, bool& default_action)>;
+  using TQuitEvent = TEvent<void(TCustomInstall* install, bool& quit_out)>;
+  using TContinueEvent = TEvent<void(TCustomInstall* install, bool& continue_)>;
+
+  // Raises IEInstall when another engine exists or owner is not a form.
+  explicit TCustomInstall(TComponent* owner);
+  ~TCustomInstall() override;
+
+  bool AutoMaximizeWindow() const { return auto_maximize_window_; }
+  // Outside loading, True turns HideMainForm off.
+  virtual void SetAutoMaximizeWindow(bool value);
+  bool HideMainForm() const { return hide_main_form_; }
+  // Outside loading, True turns AutoMaximizeWindow off.
+  virtual void SetHideMainForm(bool value);
+  bool RunAutomatic() const { return run_automatic_; }
+  void SetRunAutomatic(bool value) { run_automatic_ = value; }
+  bool UseLoadingProgram() const { return use_loading_program_; }
+  // Outside loading, True puts the archive back to the main archive.
+  virtual void SetUseLoadingProgram(bool value);
+  bool Reboot() const { return reboot_; }
+  // Install objects ask for the restart through the engine seam too.
+  void SetReboot(bool value) { reboot_ = value; }
+  bool NoUninstall() const { return no_uninstall_; }
+  void SetNoUninstall(bool value) { no_uninstall_ = value; }
+  TDistributeType DistributeType() const override { return distribute_type_; }
+  // Outside loading only while authoring, and only to dtTraditional without
+  // a NetLocation.
+  virtual void SetDistributeType(TDistributeType value);
+  // None forces dtTraditional.
+  void SetNetLocation(TCustomNetInstallLocation* value) override;
+
+  // Assigning an object copies into the engine's own.
+  TBuildInfo& BuildInfo() { return build_info_; }
+  virtual void SetBuildInfo(const TBuildInfo& value) { build_info_ = value; }
+  TInstallInformation& Information() { return information_; }
+  void SetInformation(const TInstallInformation& value) { information_ = value; }
+  TRegistrationInformation& RegistrationInformation() { return registration_information_; }
+  TControlPanelExtensionInformation& Win2KExtendedInformation() { return win2k_extended_information_; }
+  TPasswordInfo& PasswordInfo() { return password_info_; }
+  virtual void SetPasswordInfo(const TPasswordInfo& value) { password_info_.Assign(value); }
+  TPicture& DialogThemeBitmap() { return dialog_theme_bitmap_; }
+  virtual void SetDialogThemeBitmap(const TPicture& value) { dialog_theme_bitmap_ = value; }
+  const TStringList& PresetupFiles() const { return presetup_files_; }
+  // Lines that are blank after trimming are left out.
+  virtual void SetPresetupFiles(const TStringList& value);
+
+  TSenderEvent& OnAfterInitialized() { return on_after_initialized_; }
+  TSenderEvent& OnBeforeReadArchiveInfo() { return on_before_read_archive_info_; }
+  TSenderEvent& OnAfterReadArchiveInfo() { return on_after_read_archive_info_; }
+  TSenderEvent& OnBeforeNotifyGoodInstall() { return on_before_notify_good_install_; }
+  TSenderEvent& OnAfterNotifyGoodInstall() { return on_after_notify_good_install_; }
+  TSenderEvent& OnBeforeNotifyBadInstall() { return on_before_notify_bad_install_; }
+  TSenderEvent& OnAfterNotifyBadInstall() { return on_after_notify_bad_install_; }
+  TRunFileEvent& OnBeforeRunFile() { return on_before_run_file_; }
+  TContinueEvent& OnBeforeCleanup() { return on_before_cleanup_; }
+  TQuitEvent& OnBeforeShutdown() { return on_before_shutdown_; }
+  TQuitEvent& OnUserAbort() { return on_user_abort_; }
+  TContinueEvent& OnBeforeReboot() { return on_before_reboot_; }
+  TInstallEvent& OnFailedReboot() { return on_failed_reboot_; }
+
+  // Run state.
+  const TSwitches& Switches() const { return switches_; }
+  bool HasSwitch(TSwitch which) const { return switches_.test(which); }
+  const std::string& SwitchText(TSwitch which) const { return switch_text_[which]; }
+  TComponent* MainForm() const { return main_form_; }
+  bool Activated() const { return activated_; }
+  bool InProgress() const override { return in_progress_; }
+  bool Aborted() const { return aborted_; }
+  int UnfinishedCount() const { return unfinished_count_; }
+  const std::string& CleanupBatchPath() const { return cleanup_batch_path_; }
+  bool CleanupBatchWritten() const { return cleanup_batch_written_; }
+
+  // TInstallEngine
+  TInstallObject& AsInstallObject() override { return *this; }
+  std::string ProductName() const override { return information_.ProductName(); }
+  TCustomNetInstallLocation* DefaultNetLocation() const override { return NetLocation(); }
+  std::string LoadingProgramDir() const override { return loading_program_dir_; }
+  bool SelfExtracting(std::string& executable) const override;
+
+  // This program's install record (HKEY_LOCAL_MACHINE), created when asked
+  // and missing; answers whether there is one, with its full key path.
+  virtual bool FindInstallRecord(bool create, std::string& key);
+  // One entry of the unfinished list under the install record; raises
+  // IEInstall while this setup has no record.
+  void AddUnfinishedEntry(const std::string& name, int kind);
+  // Switches and their texts from the application's command line.
+  virtual void ParseCommandLine();
+  void ParseParameters(const std::vector<std::string>& parameters);
+  // The directory of the module that holds the engine, without a trailing
+  // backslash; the full file name of that module; the program that
+  // started the setup.
+  std::string GetProgramDirectory() const;
+  std::string GetModulePath() const;
+  std::string GetLoadingProgramPath();
+  // Takes the main form's activation callback's place.
+  void FormActivated(TObject* sender);
+  // The application's handler for exceptions that reach the message loop.
+  virtual void HandleException(TObject* sender, const std::exception& error);
+
+  // The run modes.
+  void Process() override;
+  void ResumeUnfinished() override;
+  virtual void BuildDistributables();
+  virtual void TransferToFloppies(const std::string& drive);
+
+  void Loaded() override;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  void CreateAuthoringTranslator();
+  void ChooseInstallType();
+  void SelectRunMode();
+  void HookMainForm(TMainForm& form);
+  void UnhookMainForm();
+  TMainForm* ApplicationForm() const;
+  bool RunsInLibrary() const;
+  bool ReadProgramFile(std::string& path, int64_t& size, TDateTime& date) const;
+
+  bool auto_maximize_window_ = true;
+  bool hide_main_form_ = false;
+  bool run_automatic_ = true;
+  bool use_loading_program_ = true;
+  bool reboot_ = false;
+  bool no_uninstall_ = false;
+  TDistributeType distribute_type_ = dtTraditional;
+  TBuildInfo build_info_;
+  TInstallInformation information_;
+  TRegistrationInformation registration_information_;
+  TControlPanelExtensionInformation win2k_extended_information_{this};
+  TPasswordInfo password_info_{this};
+  TPicture dialog_theme_bitmap_;
+  TStringList presetup_files_;
+
+  TSenderEvent on_after_initialized_;
+  TSenderEvent on_before_read_archive_info_;
+  TSenderEvent on_after_read_archive_info_;
+  TSenderEvent on_before_notify_good_install_;
+  TSenderEvent on_after_notify_good_install_;
+  TSenderEvent on_before_notify_bad_install_;
+  TSenderEvent on_after_notify_bad_install_;
+  TRunFileEvent on_before_run_file_;
+  TContinueEvent on_before_cleanup_;
+  TQuitEvent on_before_shutdown_;
+  TQuitEvent on_user_abort_;
+  TContinueEvent on_before_reboot_;
+  TInstallEvent on_failed_reboot_;
+
+  TSwitches switches_;
+  std::string switch_text_[8];
+  std::string loading_program_dir_;
+  TComponent* main_form_ = nullptr;
+  TMainForm::TFormNotifyEvent saved_on_activate_;
+  TMainForm* hooked_form_ = nullptr;
+  TComponent* authoring_translator_ = nullptr;
+  bool handles_exceptions_ = false;
+  bool activated_ = false;
+  bool in_progress_ = false;
+  bool aborted_ = false;
+  int unfinished_count_ = 0;
+  std::string cleanup_batch_path_;
+  bool cleanup_batch_written_ = false;
+};
+
+}  // namespace vorlan

@@ -1,0 +1,10 @@
+#include "engine/engine_module.h"
+
+#include "component/class_registry.h"
+#include "engine/install.h"
+
+namespace vorlan {
+
+void RegisterEngineModule(ProgramScope& /*scope*/) { Classes().Register(TInstall::StaticClassInfo()); }
+
+}  // namespace vorlan

@@ -1,0 +1,119 @@
+// The install record: one registry key per setup program on the machine,
+// recognised by the program file's size and last-write time wherever the
+// file lies.
+
+#include <windows.h>
+
+#include <cmath>
+#include <optional>
+
+#include "base/file.h"
+#include "base/strings.h"
+#include "engine/custom_install.h"
+#include "engine/engine_errors.h"
+#include "objects/objects_module.h"
+#include "system/registry_routines.h"
+#include "system/system_exceptions.h"
+#include "system/vorlan_registry.h"
+
+namespace vorlan {
+
+namespace {
+// Date-times are stored as the 8 bytes of the double.
+std::optional<TDateTime> ReadDate(TVorlanRegistry& registry, const char* name) {
+  double value = 0;
+  DWORD type = 0;
+  DWORD size = sizeof value;
+  if (RegQueryValueExA(registry.CurrentKey(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+          ERROR_SUCCESS ||
+      type != REG_BINARY || size != sizeof value) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+void WriteDate(TVorlanRegistry& registry, const char* name, TDateTime value) {
+  if (RegSetValueExA(registry.CurrentKey(), name, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&value),
+                     sizeof value) != ERROR_SUCCESS) {
+    throw ERegistryException(std::string("Failed to set data for '") + name + "'");
+  }
+}
+
+bool SameProgram(TVorlanRegistry& record, int64_t size, TDateTime date) {
+  std::optional<std::string> path = record.ReadString("Path");
+  std::optional<TDateTime> created = ReadDate(record, "CreationDate");
+  std::optional<int32_t> stored_size = record.ReadInteger("Size");
+  return path && created && stored_size && std::fabs(date - *created) < 1e-7 && *stored_size == size;
+}
+
+bool Contains(const TStringList& names, const std::string& name) {
+  for (const std::string& existing : names) {
+    if (SameText(existing, name)) return true;
+  }
+  return false;
+}
+}  // namespace
+
+bool TCustomInstall::ReadProgramFile(std::string& path, int64_t& size, TDateTime& date) const {
+  path = GetModulePath();
+  std::optional<int64_t> file_size = FileSizeOf(path);
+  std::optional<TDateTime> file_date = FileLastWriteTime(path);
+  if (!file_size || !file_date) return false;
+  size = *file_size;
+  date = *file_date;
+  return true;
+}
+
+bool TCustomInstall::FindInstallRecord(bool create, std::string& key) {
+  key.clear();
+  std::string path;
+  int64_t size = 0;
+  TDateTime date = 0;
+  if (!ReadProgramFile(path, size, date)) return false;
+  TVorlanRegistry registry;
+  registry.SetRootKey(HKEY_LOCAL_MACHINE);
+  if (!registry.OpenKey(kInstallRecordRoot, true)) return false;
+  TStringList names = registry.GetKeyNames();
+  TDateTime start_time = ObjectsState().install_start_time;
+  try {
+    for (const std::string& name : names) {
+      std::string record_key = std::string(kInstallRecordRoot) + "\\" + name;
+      TVorlanRegistry record;
+      record.SetRootKey(HKEY_LOCAL_MACHINE);
+      if (!record.OpenKey(record_key, false) || !SameProgram(record, size, date)) continue;
+      WriteDate(record, "LastRunDate", start_time);
+      record.WriteString("Path", path);
+      RegFlushKey(record.CurrentKey());
+      key = record_key;
+      return true;
+    }
+    if (!create) return false;
+    std::string name;
+    for (int n = 0; name.empty() || Contains(names, name); ++n) name = "Install" + std::to_string(n);
+    std::string record_key = std::string(kInstallRecordRoot) + "\\" + name;
+    TVorlanRegistry record;
+    record.SetRootKey(HKEY_LOCAL_MACHINE);
+    if (!record.OpenKey(record_key, true)) return false;
+    record.WriteString("Path", path);
+    WriteDate(record, "LastRunDate", start_time);
+    WriteDate(record, "CreationDate", date);
+    record.WriteInteger("Size", static_cast<int32_t>(size));
+    if (HasSwitch(swSelfExtract)) {
+      record.WriteString("SelfExtract", AddBackslash(SwitchText(swSource)) + SwitchText(swSelfExtract));
+    }
+    RegFlushKey(record.CurrentKey());
+    key = record_key;
+    return true;
+  } catch (const ERegistryException&) {
+    return false;
+  }
+}
+
+void TCustomInstall::AddUnfinishedEntry(const std::string& name, int kind) {
+  const std::string& record = ObjectsState().install_record_key;
+  if (record.empty()) throw IEInstall(engine_error::kNoUnfinishedList);
+  ++unfinished_count_;
+  WriteRegString(hkLocalMachine, record + "\\Unfinished", name, std::to_string(kind));
+}
+
+}  // namespace vorlan
