@@ -18,6 +18,9 @@ namespace vorlan {
 
 class TVorlanCompress;
 
+// A COM call failed; the text is the system's for its result.
+VORLAN_EXCEPTION(EOleSysError, Exception);
+
 enum TInstallFileType : uint8_t {
   iftNormal,
   iftJustADLL,
@@ -156,12 +159,12 @@ class TCustomInstallFile : public TFileRelated {
   void ClaimFreeUniqueID();
 
   bool DecideCopy();
-  void ExtractFile();
+  void PrepareExtraction();
   void RunExtraction(TVorlanCompress& archive);
   void ChooseArchiveAndExtract();
   void AfterCopyRegistration();
   void FinishInstall();
-  void ScheduleReplacement(const std::string& target);
+  void ScheduleReplacement(const std::string& target, const std::string& new_path);
   void BroadcastEnded(TVorlanCompress& archive);
   // Raises the destination-blank error for a blank or missing T.
   std::string RegistrationTarget();
@@ -194,7 +197,6 @@ class TCustomInstallFile : public TFileRelated {
   bool will_copy_ = false;
   bool replaced_at_reboot_ = false;
   bool compressed_in_build_ = false;
-  TVorlanCompress* extracting_ = nullptr;
 };
 
 }  // namespace vorlan

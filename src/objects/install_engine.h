@@ -33,6 +33,11 @@ class TInstallEngine {
   // -e was given: the setup runs inside a self-extracting executable whose
   // file name is the switch text.
   virtual bool SelfExtracting(std::string& executable) const = 0;
+  // Asks for a restart of Windows once the installation is over.
+  virtual void SetReboot(bool value) = 0;
+  // Records, under the install record, an object that the after-reboot run
+  // resumes (kind 0: an install file by name) or a file it deletes (kind 1).
+  virtual void AddUnfinishedEntry(const std::string& name, int kind) = 0;
 };
 
 // The single engine, or none.

@@ -6,6 +6,7 @@
 #include "component/class_registry.h"
 #include "component/program_scope.h"
 #include "objects/install_directory.h"
+#include "objects/install_file.h"
 #include "objects/install_group.h"
 #include "objects/install_container.h"
 #include "objects/install_engine.h"
@@ -29,6 +30,7 @@ void RegisterObjectsModule(ProgramScope& scope) {
   scope.Emplace<TInstallContainerList>();
   Classes().Register(TInstallGroup::StaticClassInfo());
   Classes().Register(TInstallDirectory::StaticClassInfo());
+  Classes().Register(TInstallFile::StaticClassInfo());
 }
 
 TObjectsState& ObjectsState() { return ProgramScope::Current().Get<TObjectsState>(); }

@@ -22,6 +22,8 @@ struct TObjectsState {
   bool download_aborted = false;
   // The UniqueID marks of the install files, 0 ... 1999.
   std::bitset<2000> unique_id_marks;
+  // A loaded install file has reset the marks to the definition's own.
+  bool unique_ids_loaded = false;
 };
 
 // Creates the lists and the shared archive in their order:

@@ -6,7 +6,7 @@
 namespace vorlan::tree_test {
 
 void TTestInstallFile::InstallObjects() {
-  TCustomInstallFile::InstallObjects();
+  TFileRelated::InstallObjects();  // the container's walk, without extraction
   if (Container()) Container()->DoInformationEventControl(this, info_code::kFileFinished, this);
 }
 

@@ -58,11 +58,17 @@ class TTestEngine : public TFileContainer, public TInstallEngine {
   TCustomNetInstallLocation* DefaultNetLocation() const override { return net_location; }
   std::string LoadingProgramDir() const override { return "C:\\Setup"; }
   bool SelfExtracting(std::string&) const override { return false; }
+  void SetReboot(bool value) override { reboot = value; }
+  void AddUnfinishedEntry(const std::string& name, int kind) override {
+    unfinished.push_back(name + ";" + std::to_string(kind));
+  }
 
   bool in_progress = false;
   std::string product_name = "Test Product";
   TDistributeType distribute_type = dtTraditional;
   TCustomNetInstallLocation* net_location = nullptr;
+  bool reboot = false;
+  std::vector<std::string> unfinished;
 };
 
 }  // namespace vorlan::tree_test
