@@ -124,6 +124,16 @@ TEST_F(DirectoryTest, StatisticsOfAMember) {
   EXPECT_THROW(compress_.GetFileStats(-1, stats), EVorlanCompress);
 }
 
+TEST_F(DirectoryTest, ListingFiresOncePerMember) {
+  std::vector<std::string> listed;
+  compress_.SetOnListing([&](TVorlanCompress&, TlzhFileStats& s) {
+    listed.push_back(s.FileName);
+    EXPECT_EQ(s.TotalSize, 8000);
+  });
+  compress_.List();
+  EXPECT_EQ(listed, (std::vector<std::string>{first_, second_}));
+}
+
 // Switching between parts of one archive keeps what was read.
 TEST_F(DirectoryTest, DirectoryKeptAcrossPartsOfOneArchive) {
   compress_.ReadHeaders();
