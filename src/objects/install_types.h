@@ -58,6 +58,11 @@ constexpr int kBadInstall = -994;
 constexpr int kBadInstallPages = -978;
 constexpr int kReboot = -987;
 constexpr int kLinkGroupInstalled = -991;
+// Codes a receiver answers though nothing in this system sends them.
+constexpr int kShellLinkRequest = -970;
+constexpr int kLinkGroupRequest = -969;
+constexpr int kRegistryRequest = -968;
+constexpr int kRegistrationStage = -962;
 }  // namespace stage
 
 // The Add/Remove Programs key; the product name follows it.

@@ -8,6 +8,7 @@
 #include "objects/install_directory.h"
 #include "objects/install_file.h"
 #include "objects/install_group.h"
+#include "objects/install_registry.h"
 #include "objects/install_container.h"
 #include "objects/install_engine.h"
 
@@ -28,8 +29,10 @@ void RegisterObjectsModule(ProgramScope& scope) {
   scope.Emplace<TAllInstallFiles>();
   scope.Emplace<TMainArchive>();
   scope.Emplace<TInstallContainerList>();
+  scope.Emplace<TInstallRegistryList>();
   Classes().Register(TInstallGroup::StaticClassInfo());
   Classes().Register(TInstallDirectory::StaticClassInfo());
+  Classes().Register(TInstallRegistry::StaticClassInfo());
   Classes().Register(TInstallFile::StaticClassInfo());
 }
 

@@ -27,7 +27,8 @@ struct TObjectsState {
 };
 
 // Creates the lists and the shared archive in their order:
-// DeferredRegistrationFiles, AllInstallFiles, MainArchive, AllContainers.
+// DeferredRegistrationFiles, AllInstallFiles, MainArchive, AllContainers,
+// then AllRegistryObjects.
 void RegisterObjectsModule(ProgramScope& scope);
 
 TObjectsState& ObjectsState();
