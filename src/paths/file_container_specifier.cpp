@@ -1,7 +1,7 @@
 #include "paths/file_container_specifier.h"
 
-#include "component/class_info.h"
 #include "base/strings.h"
+#include "component/class_info.h"
 #include "objects/custom_install_file.h"
 #include "objects/file_container.h"
 #include "paths/path_exceptions.h"

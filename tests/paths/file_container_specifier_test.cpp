@@ -60,7 +60,7 @@ TEST_F(FileContainerSpecifierTest, ContainersAndFilesCannotUseIt) {
   auto& group = *new TInstallGroup(&form);
   auto& file = *new testing::TPathTestInstallFile(&form);
   TpsFileContainer& companion = Companion();
-  for (TInstallContainer* object : std::vector<TInstallContainer*>{&dir, &group, &file}) {
+  for (TInstallContainer* object : std::vector<TInstallContainer*>{&dir, &group, &file, &engine}) {
     try {
       companion.GetPath(object);
       FAIL() << object->ClassName() << " was served";

@@ -22,7 +22,7 @@ const TClassInfo& TPathTestLink::StaticClassInfo() {
 }
 
 const TClassInfo& TPathTestEngine::StaticClassInfo() {
-  static const TClassInfo info = TClassInfo::Define<TPathTestEngine, TFileRelated>("TPathTestEngine");
+  static const TClassInfo info = TClassInfo::Define<TPathTestEngine, TFileContainer>("TPathTestEngine");
   return info;
 }
 

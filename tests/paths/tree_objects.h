@@ -5,6 +5,7 @@
 #include <string>
 
 #include "objects/custom_install_file.h"
+#include "objects/file_container.h"
 #include "objects/file_related.h"
 #include "objects/install_engine.h"
 #include "objects/objects_module.h"
@@ -51,17 +52,22 @@ class TPathTestLink : public TInstallObject {
   explicit TPathTestLink(TComponent* owner) : TInstallObject(owner, type_code::kShellLink) {}
 };
 
-// The engine, with the command-line facts the specifiers read.
-class TPathTestEngine : public TPathTestObject<1000>, public TInstallEngine {
+// The engine: a file container without a companion, as the real one, with
+// the command-line facts the specifiers read.
+class TPathTestEngine : public TFileContainer, public TInstallEngine {
   VORLAN_CLASS_INFO()
 
  public:
-  explicit TPathTestEngine(TComponent* owner) : TPathTestObject(owner) { SetTheInstall(this); }
+  explicit TPathTestEngine(TComponent* owner) : TFileContainer(owner, type_code::kFileContainer, false) {
+    SetTheInstall(this);
+  }
   ~TPathTestEngine() override { SetTheInstall(nullptr); }
 
   TInstallObject& AsInstallObject() override { return *this; }
   bool InProgress() const override { return false; }
+  std::string CompanyName() const override { return "Test Company"; }
   std::string ProductName() const override { return "Test Product"; }
+  std::string Version() const override { return "1.0"; }
   TDistributeType DistributeType() const override { return dtTraditional; }
   TCustomNetInstallLocation* DefaultNetLocation() const override { return nullptr; }
   std::string LoadingProgramDir() const override { return loading_program_dir; }
@@ -69,6 +75,8 @@ class TPathTestEngine : public TPathTestObject<1000>, public TInstallEngine {
     executable = self_extract_text;
     return self_extracting;
   }
+  void SetReboot(bool) override {}
+  void AddUnfinishedEntry(const std::string&, int) override {}
 
   std::string loading_program_dir = "C:\\Setup\\";
   bool self_extracting = false;
