@@ -100,6 +100,16 @@ TEST_F(ContainerSpecifiersTest, RefusalsAtCheckAndAgainAtExpansion) {
   EXPECT_THROW(Standard<TpsContainerDestDir>().CheckObject(nullptr), IEPathSpecifier);
 }
 
+TEST_F(ContainerSpecifiersTest, RefusalsAreTranslatedBeforeTheNameIsFilledIn) {
+  auto& lone = Named<TPathTestFile>(form, "Lone");
+  SetMessageTranslation([](const std::string& text) {
+    return text == "Cannot use ddContainerDestDir for %s unless you assign a Container" ? "Ohne Container: %s" : text;
+  });
+  std::string message = Raised([&] { Standard<TpsContainerDestDir>().CheckObject(&lone); });
+  SetMessageTranslation(nullptr);
+  EXPECT_EQ(message, "Ohne Container: Lone");
+}
+
 TEST_F(ContainerSpecifiersTest, TheEngineCannotLieInsideItself) {
   auto& engine = Named<TPathTestEngine>(form, "Install1");
   std::string message = "Cannot use the ddMainInstallDir path specifier for a TInstall component";
