@@ -61,7 +61,7 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   virtual void SetUseLoadingProgram(bool value);
   bool Reboot() const { return reboot_; }
   // Install objects ask for the restart through the engine seam too.
-  void SetReboot(bool value) { reboot_ = value; }
+  void SetReboot(bool value) override { reboot_ = value; }
   bool NoUninstall() const { return no_uninstall_; }
   void SetNoUninstall(bool value) { no_uninstall_ = value; }
   TDistributeType DistributeType() const override { return distribute_type_; }
@@ -114,7 +114,9 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
 
   // TInstallEngine
   TInstallObject& AsInstallObject() override { return *this; }
+  std::string CompanyName() const override { return information_.CompanyName(); }
   std::string ProductName() const override { return information_.ProductName(); }
+  std::string Version() const override { return information_.Version(); }
   TCustomNetInstallLocation* DefaultNetLocation() const override { return NetLocation(); }
   std::string LoadingProgramDir() const override { return loading_program_dir_; }
   bool SelfExtracting(std::string& executable) const override;
@@ -124,7 +126,7 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   virtual bool FindInstallRecord(bool create, std::string& key);
   // One entry of the unfinished list under the install record; raises
   // IEInstall while this setup has no record.
-  void AddUnfinishedEntry(const std::string& name, int kind);
+  void AddUnfinishedEntry(const std::string& name, int kind) override;
   // Switches and their texts from the application's command line.
   virtual void ParseCommandLine();
   void ParseParameters(const std::vector<std::string>& parameters);

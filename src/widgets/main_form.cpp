@@ -35,6 +35,9 @@ TMainForm::TMainForm(TComponent* owner) : TComponent(owner) {}
 
 TMainForm::~TMainForm() {
   DestroyComponents();
+  if (TApplication* application = Application(); application && application->MainForm() == this) {
+    application->SetMainForm(nullptr);
+  }
   if (handle_) {
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
     DestroyWindow(handle_);
@@ -83,8 +86,10 @@ void TMainForm::CreateHandle() {
   RegisterWindowClass(&TMainForm::WindowProc);
   HWND window = CreateWindowExA(WS_EX_APPWINDOW, kWindowClass, caption_.c_str(), WS_OVERLAPPEDWINDOW, left_, top_,
                                 width_, height_, nullptr, nullptr, GetModuleHandleA(nullptr), this);
-  if (!window) throw Exception("The main window could not be created");
-  handle_ = window;
+  if (!window) {
+    handle_ = nullptr;
+    throw Exception("The main window could not be created");
+  }
 }
 
 void TMainForm::Show() {
@@ -105,7 +110,9 @@ void TMainForm::Activate() { on_activate_(this); }
 LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    auto* created = static_cast<TMainForm*>(create->lpCreateParams);
+    created->handle_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
   }
   auto* form = reinterpret_cast<TMainForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!form) return DefWindowProcA(window, message, wparam, lparam);
