@@ -193,7 +193,9 @@ void TCustomInstallFile::RegisterExeServer() {
   TCurrentDirectoryScope directory(GetDestinationPath());
   TProgramLauncher launcher(nullptr);
   launcher.SetFileName(target);
-  launcher.SetParameters("/REGSERVER");
+  // The launcher's parameters are the whole command line; a server reads
+  // its switches after its own name, as Windows starts it.
+  launcher.SetParameters("\"" + target + "\" /REGSERVER");
   launcher.SetShowMode(smHide);
   launcher.Execute();
 }

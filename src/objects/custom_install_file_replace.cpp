@@ -10,10 +10,20 @@
 #include "system/os_version.h"
 #include "system/registry_routines.h"
 #include "system/system_dirs.h"
+#include "system/unique_handle.h"
 
 namespace vorlan {
 
 namespace {
+// Whether the file could be replaced now: nothing else holds it open. The
+// old file is kept until the extraction has the new one complete, so a
+// failed extraction (a corrupt archive, a full disk) does not lose it.
+bool Replaceable(const std::string& path) {
+  TUniqueFileHandle file(
+      CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.Valid();
+}
+
 bool Windows9xFamily() {
   TOSVerType os = GetOSVersionType();
   return os == oswin95 || os == oswin98 || os == oswinME;
@@ -26,7 +36,7 @@ void TCustomInstallFile::ReplaceInUse() {
   Inform(info_code::kFileReplacing, this);
   will_copy_ = true;
   std::string target = GetInstalledPath();
-  if (!FileExists(target) || DeleteFileAt(target)) return;
+  if (!FileExists(target) || Replaceable(target)) return;
   replaced_at_reboot_ = true;
   std::string directory = AddBackslash(GetDestinationPath());
   std::string candidate = dest_name_;
