@@ -369,6 +369,38 @@ TEST_F(InstallFileTest, FileInUseArrivesBesideItUnderTheNextFreeName) {
   }
 }
 
+// Wine's restart performs what a restart of Windows would: the pending moves
+// of the NT family, WININIT.INI on the 9x family.
+bool Restart() {
+  std::string command = "wineboot.exe -r";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    return false;
+  }
+  DWORD waited = WaitForSingleObject(info.hProcess, 120000);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  return waited == WAIT_OBJECT_0;
+}
+
+TEST_F(InstallFileTest, FileInUseIsInPlaceAfterTheRestart) {
+  TInstallFile* file = MakeFile("File", "app.dll", "new");
+  ForceDirectories(temp.Path("dest"));
+  WriteWholeFile(DestPath("app.dll"), "old");
+  {
+    TInUse held(DestPath("app.dll"));
+    ASSERT_TRUE(held.Holding());
+    CompressAndInstall(*file);
+  }
+  ASSERT_TRUE(file->ReplacedAtReboot());
+  EXPECT_EQ(ReadWholeFile(DestPath("app.dll")), "old");
+  ASSERT_TRUE(Restart());
+  EXPECT_EQ(ReadWholeFile(DestPath("app.dll")), "new");
+  EXPECT_FALSE(FileExists(DestPath("app.1")));
+}
+
 // ---- the disk prompt ----
 
 TEST_F(InstallFileTest, DiskPromptIsAskedWhenNoOneServesIt) {
