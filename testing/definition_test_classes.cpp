@@ -53,8 +53,9 @@ void TTestItem::SetBuddy(TTestItem* buddy) {
 }
 
 void TTestItem::Loaded() {
+  // Every component is still loading when its own turn comes.
+  Journal().push_back("loaded " + Name() + (Loading() ? "" : " but not loading"));
   TComponent::Loaded();
-  Journal().push_back("loaded " + Name());
 }
 
 void TTestItem::Notification(TComponent* component, TOperation operation) {

@@ -40,10 +40,11 @@ class TDefinitionReader {
     ReadProperties(root_, tree.properties, root_);
     ReadChildren(tree, nullptr);
     ResolveFixups();
-    for (TComponent* component : loaded_) {
-      component->Loaded();
-      component->SetStateFlag(csLoading, false);
-    }
+    // Each component clears its own flag in Loaded, so the others still
+    // read as loading while their turn comes; the root's pass at the end
+    // clears whatever a Loaded override left set.
+    for (TComponent* component : loaded_) component->Loaded();
+    root_.SetStateFlag(csLoading, false);
   }
 
   // Frees what this read brought along, last first, and clears the flags.
