@@ -44,8 +44,9 @@ void TFileContainer::CreateCompanionSpecifier() {
   SetCompanionSpecifier(specifier);
 }
 
+// The old companion keeps its link: it may still name this container and
+// must hear when the container goes.
 void TFileContainer::SetCompanionSpecifier(TCustomPathSpecifier* specifier) {
-  if (companion_) companion_->RemoveFreeNotification(this);
   companion_ = specifier;
   if (companion_) companion_->FreeNotification(this);
 }
