@@ -202,7 +202,9 @@ void TCustomInstallFile::SetDestDirType(TCustomPathSpecifier* value) {
 }
 
 void TCustomInstallFile::SetContainer(TInstallContainer* value) {
-  if (Loading()) return TFileRelated::SetContainer(value);
+  // A container that goes lets its files go without the authoring rules.
+  bool container_goes = !value && Container() && Container()->Destroying();
+  if (Loading() || Destroying() || container_goes) return TFileRelated::SetContainer(value);
   TSettings next = CurrentSettings();
   next.container = value;
   ApplySettings(std::move(next));

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "archive/vorlan_compress.h"
 #include "base/file.h"
 #include "component/definition_reader.h"
@@ -170,6 +172,55 @@ TEST_F(InstallFileTest, InstallsFromTheArchive) {
   EXPECT_TRUE(file->WillCopy());
   EXPECT_FALSE(file->ReplacedAtReboot());
   EXPECT_EQ(file->SourceSize(), 7);
+}
+
+TEST_F(InstallFileTest, InstallingADirectoryReportsProgressUpTheTree) {
+  TInstallFile* small = MakeFile("Small", "small.txt", std::string(100, 's'));
+  MakeFile("Large", "large.txt", std::string(300, 'l'));
+  directory->Compress(static_cast<TCompressOptions>(1u << coForceNetFilesLocal));
+  std::vector<std::string> seen;
+  auto record = [&seen](const char* who) {
+    return [&seen, who](TCustomInstallFile* file, int file_percent, int total_percent) {
+      if (file_percent == 100) seen.push_back(std::string(who) + " " + file->Name() + " " + std::to_string(total_percent));
+    };
+  };
+  small->OnStatus().Assign(record("file"));
+  directory->OnStatus().Assign(record("directory"));
+  directory->InstallObjects();
+  EXPECT_EQ(ReadWholeFile(DestPath("small.txt")), std::string(100, 's'));
+  EXPECT_EQ(ReadWholeFile(DestPath("large.txt")), std::string(300, 'l'));
+  // Children are installed latest added first: the large file is three
+  // quarters of the directory's work.
+  ASSERT_FALSE(seen.empty());
+  EXPECT_EQ(seen.back(), "directory Small 100");
+  EXPECT_NE(std::find(seen.begin(), seen.end(), "directory Large 75"), seen.end());
+  EXPECT_EQ(directory->State(), ifsNone);
+}
+
+TEST_F(InstallFileTest, WebDistributionInstallsFromTheDownloadedContainerArchive) {
+  TInstallFile* file = MakeFile("File", "app.txt", "downloaded");
+  file->Compress();
+  std::string downloaded = temp.Path("download.1");
+  ASSERT_TRUE(MoveFileA(temp.Path("archive\\files.1").c_str(), downloaded.c_str()));
+  engine->distribute_type = dtWeb;
+  directory->SetLocalArchivePath(downloaded);
+  file->ReadInfoFromArchive();
+  EXPECT_TRUE(file->InfoRead());
+  file->InstallObjects();
+  EXPECT_EQ(ReadWholeFile(DestPath("app.txt")), "downloaded");
+}
+
+TEST_F(InstallFileTest, ReadingTheArchiveNeedsAFileContainerWhenDistributedRemotely) {
+  TInstallFile* file = MakeFile("File", "app.txt");
+  file->SetContainer(nullptr);
+  engine->distribute_type = dtWeb;
+  try {
+    file->ReadInfoFromArchive();
+    FAIL();
+  } catch (const IECustomInstallFile& e) {
+    EXPECT_EQ(std::string(e.what()), "File cannot perform ReadInfoFromArchive because either no container is "
+                                     "assigned or the container is not TFileContainer");
+  }
 }
 
 TEST_F(InstallFileTest, KeptFileStillRegistersItsHelp) {
