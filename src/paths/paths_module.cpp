@@ -7,9 +7,11 @@
 #include "paths/file_container_specifier.h"
 #include "paths/folder_specifiers.h"
 #include "paths/main_archive_file.h"
+#include "paths/office_folder_specifiers.h"
 #include "paths/path_specifier.h"
 #include "paths/path_specifier_class_list.h"
 #include "paths/path_specifier_list.h"
+#include "paths/windows_folder_specifiers.h"
 
 namespace vorlan {
 
@@ -46,6 +48,28 @@ void RegisterPathsModule(ProgramScope& scope) {
            &TpsSystem::StaticClassInfo(),
            &TpsMainArchiveFile::StaticClassInfo(),
            &TpsWindow::StaticClassInfo(),
+           // The Windows folders, then the office suite's.
+           &TpsPrinters::StaticClassInfo(),
+           &TpsRecent::StaticClassInfo(),
+           &TpsSendTo::StaticClassInfo(),
+           &TpsStartup::StaticClassInfo(),
+           &TpsControlPanel::StaticClassInfo(),
+           &TpsFavorites::StaticClassInfo(),
+           &TpsBitBucket::StaticClassInfo(),
+           &TpsCookies::StaticClassInfo(),
+           &TpsCommonAltStartup::StaticClassInfo(),
+           &TpsCommonStartup::StaticClassInfo(),
+           &TpsCommonDesktopDirectory::StaticClassInfo(),
+           &TpsCommonFavorites::StaticClassInfo(),
+           &TpsCommonPrograms::StaticClassInfo(),
+           &TpsCommonStartMenu::StaticClassInfo(),
+           &TpsQuickLaunchMenu::StaticClassInfo(),
+           &TpsOfficeUserTemplates::StaticClassInfo(),
+           &TpsOfficeWorkgroupTemplates::StaticClassInfo(),
+           &TpsOfficeClipartDirectory::StaticClassInfo(),
+           &TpsOfficeStartupDirectory::StaticClassInfo(),
+           &TpsOfficeToolsDirectory::StaticClassInfo(),
+           &TpsOfficeFavoritesDirectory::StaticClassInfo(),
        }) {
     classes.Register(*info);
     specifiers.RegisterPathSpecifierClass(info);

@@ -50,20 +50,30 @@ const char* const kCoreNames[] = {
     "psBDEDLL",       "psCommonFiles",  "psContainerArchiveFile", "psContainerDestDir", "psDesktopMenu",
     "psInstallSource", "psMainInstall", "psProgramFiles",         "psProgramMenu",      "psStartMenu",
     "psStartupMenu",  "psSystem",       "psMainArchiveFile",      "psWindow"};
+const char* const kWindowsNames[] = {
+    "psPrinters",         "psRecent",           "psSendTo",       "psStartup",
+    "psControlPanel",     "psFavorites",        "psBitBucket",    "psCookies",
+    "psCommonAltStartup", "psCommonStartup",    "psCommonDesktopDirectory",
+    "psCommonFavorites",  "psCommonPrograms",   "psCommonStartMenu", "psQuickLaunchMenu"};
+const char* const kOfficeNames[] = {"psOfficeUserTemplates",    "psOfficeWorkgroupTemplates",
+                                    "psOfficeClipartDirectory", "psOfficeStartupDirectory",
+                                    "psOfficeToolsDirectory",   "psOfficeFavoritesDirectory"};
 
-TEST_F(TreeTest, TheFirstInstallObjectOnAFormBringsEveryCoreSpecifier) {
+TEST_F(TreeTest, TheFirstInstallObjectOnAFormBringsTheCoreThenTheWindowsThenTheOfficeSpecifiers) {
   Named<TPathTestFile>(form, "File1");
   std::vector<std::string> held;
   for (int i = 0; i < form.ComponentCount(); ++i) held.push_back(form.Components(i)->Name());
   std::vector<std::string> expected{"File1"};
   expected.insert(expected.end(), std::begin(kCoreNames), std::end(kCoreNames));
+  expected.insert(expected.end(), std::begin(kWindowsNames), std::end(kWindowsNames));
+  expected.insert(expected.end(), std::begin(kOfficeNames), std::end(kOfficeNames));
   EXPECT_EQ(held, expected);
 
   Named<TPathTestDir>(form, "Dir1");
   EXPECT_EQ(form.ComponentCount(), static_cast<int>(expected.size()) + 1);
   // Outside a form nothing is brought along.
   TPathTestFile loose(nullptr);
-  EXPECT_EQ(AllPathSpecifiers().Count(), static_cast<int>(std::size(kCoreNames)));
+  EXPECT_EQ(AllPathSpecifiers().Count(), static_cast<int>(expected.size()) - 1);
 }
 
 TEST_F(ContainerSpecifiersTest, RefusalsAtCheckAndAgainAtExpansion) {

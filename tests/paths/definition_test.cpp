@@ -10,9 +10,13 @@
 #include "paths/container_specifiers.h"
 #include "paths/file_container_specifier.h"
 #include "paths/folder_specifiers.h"
+#include "paths/office_folder_specifiers.h"
+#include "paths/office_paths.h"
 #include "paths/path_exceptions.h"
 #include "paths/path_specifier.h"
+#include "paths/path_specifier_class_list.h"
 #include "paths/path_specifier_list.h"
+#include "paths/windows_folder_specifiers.h"
 #include "tree_objects.h"
 
 namespace vorlan {
@@ -76,7 +80,7 @@ end
 TEST_F(SpecifierDefinitionTest, ATreeWithItsSpecifiersLoadsAndExpands) {
   ReadDefinitionInto(form, kTree);
   // The stored specifiers are the instances the first install object brought.
-  EXPECT_EQ(AllPathSpecifiers().Count(), 14 + 2);
+  EXPECT_EQ(AllPathSpecifiers().Count(), PathSpecifierClasses().Count() + 2);
   EXPECT_EQ(CountOf(TpsProgramFiles::StaticClassInfo()), 1);
   EXPECT_EQ(CountOf(TpsContainerDestDir::StaticClassInfo()), 1);
   EXPECT_EQ(CountOf(TpsFileContainer::StaticClassInfo()), 1);
@@ -127,6 +131,34 @@ end
   EXPECT_EQ(three.FileContainer(), &Held<TInstallDirectory>("Dir3"));
   EXPECT_EQ(Held<TInstallDirectory>("Dir2").CompanionSpecifier(), &two);
   EXPECT_EQ(Held<TInstallDirectory>("Dir3").CompanionSpecifier(), &three);
+}
+
+TEST_F(SpecifierDefinitionTest, WindowsAndOfficeFoldersAreStoredAndReferencedByName) {
+  ReadDefinitionInto(form, R"(object Form1: TTestForm
+  object Link1: TPathTestLink
+    DestDirType = psCommonPrograms
+    DestDir = '\Zarvik'
+  end
+  object psOfficeToolsDirectory: TpsOfficeToolsDirectory
+  end
+  object Link2: TPathTestLink
+    DestDirType = psOfficeToolsDirectory
+  end
+end
+)");
+  EXPECT_EQ(CountOf(TpsOfficeToolsDirectory::StaticClassInfo()), 1);
+  auto& link1 = Held<TPathTestLink>("Link1");
+  EXPECT_EQ(link1.DestDirType(), &Held<TpsCommonPrograms>("psCommonPrograms"));
+  EXPECT_EQ(link1.GetDestinationPath(), Held<TpsCommonPrograms>("psCommonPrograms").GetPath(&link1) + "\\Zarvik");
+  EXPECT_EQ(Held<TPathTestLink>("Link2").GetDestinationPath(),
+            OfficeWordOptionPath("TOOLS-PATH", "Microsoft Office\\Office"));
+
+  std::string text = WriteDefinition(form);
+  EXPECT_NE(text.find("object psQuickLaunchMenu: TpsQuickLaunchMenu"), std::string::npos) << text;
+  EXPECT_NE(text.find("DestDirType = psCommonPrograms"), std::string::npos) << text;
+  form.DestroyComponents();
+  ReadDefinitionInto(form, text);
+  EXPECT_EQ(WriteDefinition(form), text);
 }
 
 TEST_F(SpecifierDefinitionTest, RefusedSpecifiersLoadAndRaiseAtExpansion) {
