@@ -11,6 +11,7 @@
 #include "objects/install_registry.h"
 #include "objects/install_container.h"
 #include "objects/install_engine.h"
+#include "system/system_module.h"
 
 namespace vorlan {
 
@@ -24,6 +25,7 @@ struct TMainArchive {
 
 void RegisterObjectsModule(ProgramScope& scope) {
   if (scope.Find<TObjectsState>()) return;
+  RegisterSystemModule(scope);
   scope.Emplace<TObjectsState>();
   scope.Emplace<TDeferredRegistrationFiles>();
   scope.Emplace<TAllInstallFiles>();

@@ -26,7 +26,8 @@ struct TObjectsState {
   bool unique_ids_loaded = false;
 };
 
-// Creates the lists and the shared archive in their order:
+// Sets up the system module first, then creates the lists and the shared
+// archive in their order:
 // DeferredRegistrationFiles, AllInstallFiles, MainArchive, AllContainers,
 // then AllRegistryObjects.
 void RegisterObjectsModule(ProgramScope& scope);

@@ -17,6 +17,7 @@
 #include "component/definition_reader.h"
 #include "component/definition_writer.h"
 #include "component/program_scope.h"
+#include "definition_classes.h"
 
 using namespace vorlan;
 
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
   std::string path = argv[argc - 1];
   try {
     ProgramScope scope;
+    RegisterDefinitionClasses(scope);
     auto root = ReadDefinition(ReadText(path), {.authoring = true});
     if (format) {
       fputs(WriteDefinition(*root).c_str(), stdout);
