@@ -54,11 +54,9 @@ void TApplication::ProcessMessages() {
   }
 }
 
-void TApplication::Terminate() {
-  if (terminated_) return;
-  terminated_ = true;
-  PostQuitMessage(exit_code_);
-}
+// The loop looks at the flag after each message; a quit message would
+// outlive the loop in the thread's queue.
+void TApplication::Terminate() { terminated_ = true; }
 
 void TApplication::HandleCurrentException(TObject* sender) {
   try {

@@ -36,7 +36,8 @@ class TApplication {
   void Run();
   // Dispatches every message waiting now, then returns.
   void ProcessMessages();
-  // Ends the loop once the call under way returns to it.
+  // Ends the loop once the call under way returns to it; a program
+  // terminated before Run does not show its main form.
   void Terminate();
   bool Terminated() const { return terminated_; }
   int ExitCode() const { return exit_code_; }

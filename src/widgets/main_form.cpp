@@ -55,11 +55,15 @@ void TMainForm::SetBounds(int left, int top, int width, int height) {
   width_ = width;
   height_ = height;
   if (!handle_) return;
+  // The placement call would pull an off-screen window back onto the screen.
+  if (!IsZoomed(handle_) && !IsIconic(handle_)) {
+    SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
   GetWindowPlacement(handle_, &placement);
   placement.rcNormalPosition = RECT{left, top, left + width, top + height};
-  placement.showCmd = visible_ ? ShowCommand() : SW_HIDE;
   SetWindowPlacement(handle_, &placement);
 }
 
