@@ -11,6 +11,7 @@
 #include "objects/custom_install_file.h"
 #include "objects/install_engine.h"
 #include "objects/objects_module.h"
+#include "objects/uninstall_file_list.h"
 #include "system/program_launcher.h"
 #include "system/registry_routines.h"
 #include "system/system_dirs.h"
@@ -22,9 +23,6 @@ namespace vorlan {
 namespace {
 constexpr const char* kHelpKey = "\\SOFTWARE\\Microsoft\\Windows\\Help";
 constexpr const char* kSharedDLLsKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
-// Files, Files1, ... FilesN: a key that cannot be written is passed over,
-// but not without end.
-constexpr int kFilesKeyAttempts = 10;
 
 class TOleScope {
  public:
@@ -236,17 +234,7 @@ void TCustomInstallFile::RegisterUninstall(const std::string& key) {
     WriteRegString(hkLocalMachine, records, "Entries", IntToStr(n));
     return;
   }
-  for (int attempt = 0;; ++attempt) {
-    std::string records = AddBackslash(key) + "Files" + (attempt ? IntToStr(attempt) : std::string());
-    try {
-      int n = StrToIntDef(ReadRegString(hkLocalMachine, records, "Entries", "0"), 0) + 1;
-      WriteRegString(hkLocalMachine, records, "File" + IntToStr(n), path);
-      WriteRegString(hkLocalMachine, records, "Entries", IntToStr(n));
-      return;
-    } catch (const Exception&) {
-      if (attempt + 1 >= kFilesKeyAttempts) throw;
-    }
-  }
+  AddUninstallFileRecord(key, path);
 }
 
 void TCustomInstallFile::ResumeUnfinished() {
