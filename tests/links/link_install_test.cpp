@@ -14,6 +14,8 @@
 #include "objects/install_directory.h"
 #include "objects/install_file.h"
 #include "system/com_ptr.h"
+#include "system/system_dirs.h"
+#include "system/unique_handle.h"
 
 namespace vorlan {
 
@@ -145,6 +147,39 @@ TEST_F(LinkInstallTest, LinkToAnInstalledObjectUsesItsPathAndItsOwnWorkingDirect
   EXPECT_TRUE(SameText(content.target, temp.Path("app\\bin\\tool.exe"))) << content.target;
   EXPECT_EQ(content.working_dir, temp.Path("work"));
   EXPECT_EQ(content.icon_file, "");
+}
+
+TEST_F(LinkInstallTest, ShellStartsTheTargetOfALinkFile) {
+  auto* link = MakeLink("Run", "Run");
+  link->SetObjectLocation(GetSystemDir() + "\\cmd.exe");
+  std::string marker = temp.Path("ran.txt");
+  link->SetParameters("/c echo ran> \"" + marker + "\"");
+  link->Process();
+  std::string command = "start.exe /wait \"" + LinkPath("Run.LNK") + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+  TUniqueKernelHandle process_handle(process.hProcess), thread_handle(process.hThread);
+  ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+  // The shell may hand the link's program on without waiting for it.
+  std::string written;
+  for (int i = 0; i < 100 && (written = Trim(testing::ReadWholeFile(marker))).empty(); ++i) Sleep(100);
+  EXPECT_EQ(written, "ran");
+}
+
+TEST_F(LinkInstallTest, HardLinkSettingFollowsTheRunningWindows) {
+  auto* link = MakeLink("Tool", "Tool");
+  link->SetHardLink(true);
+  link->SetObjectLocation(temp.Path("app\\bin\\tool.exe"));
+  link->Process();
+  TOSVerType os = GetOSVersionType();
+  if (os == oswin2K || os == oswinXP) {
+    testing::WriteWholeFile(temp.Path("app\\bin\\tool.exe"), "changed through the target");
+    EXPECT_EQ(testing::ReadWholeFile(LinkPath("Tool.LNK")), "changed through the target");
+  } else {
+    EXPECT_TRUE(SameText(LoadLink(LinkPath("Tool.LNK")).target, temp.Path("app\\bin\\tool.exe")));
+  }
 }
 
 TEST_F(LinkInstallTest, RecordsOfSeveralShortcutsAccumulate) {
