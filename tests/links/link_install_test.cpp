@@ -44,6 +44,19 @@ class TPosingShellLink : public TInstallShellLink {
   TOSVerType RunningWindows() const override { return os; }
 };
 
+// Notes whether its folder existed when the folder announced itself.
+class TListeningShellLink : public TInstallShellLink {
+ public:
+  using TInstallShellLink::TInstallShellLink;
+  void HandleMessage(TObject* sender, int code, TObject* parameter) override {
+    if (code == stage::kLinkGroupInstalled) folder_existed = DirectoryExists(GetDestinationPath());
+    heard += code == stage::kLinkGroupInstalled ? 1 : 0;
+    TInstallShellLink::HandleMessage(sender, code, parameter);
+  }
+  int heard = 0;
+  bool folder_existed = true;
+};
+
 // What the shell reads back from a .LNK.
 struct TLinkContent {
   std::string target, arguments, working_dir, icon_file;
@@ -193,6 +206,15 @@ TEST_F(LinkInstallTest, RecordsOfSeveralShortcutsAccumulate) {
   EXPECT_EQ(FilesRecord("File2"), LinkPath("Two.LNK"));
 }
 
+TEST_F(LinkInstallTest, RecordThatCannotBeWrittenFailsAfterBoundedRetries) {
+  auto* link = MakeLink("Tool", "Tool");
+  link->SetObjectLocation(temp.Path("app\\bin\\tool.exe"));
+  // No registry key name may be this long, so every Files key is refused.
+  engine->product_name = std::string(300, 'x');
+  EXPECT_THROW(link->RegisterUninstall(UninstallKey()), Exception);
+  engine->product_name = "VorlanTest Links " + ExtractFileName(temp.Dir());
+}
+
 TEST_F(LinkInstallTest, IntranetAddressBecomesAnInternetShortcut) {
   auto* link = MakeLink("Intranet", "");
   link->SetObjectLocation("http://intranet");
@@ -292,7 +314,7 @@ TEST_F(LinkInstallTest, FolderIsCreatedWithItsParentsAndAnnounced) {
   folder->SetContainer(engine);
   folder->SetDestDirType(links);
   folder->SetDestDir("\\Product\\Tools");
-  auto* inside = MakeLink<TPosingShellLink>("Inside", "Inside");
+  auto* inside = MakeLink<TListeningShellLink>("Inside", "Inside");
   inside->SetContainer(folder);
   inside->SetObjectLocation(temp.Path("app\\bin\\tool.exe"));
   // Neither is installed by its container: the requests of the passes do.
@@ -301,6 +323,8 @@ TEST_F(LinkInstallTest, FolderIsCreatedWithItsParentsAndAnnounced) {
   folder->HandleMessage(engine, stage::kLinkGroupRequest, nullptr);
   EXPECT_TRUE(folder->Processed());
   EXPECT_TRUE(DirectoryExists(temp.Path("links\\Product\\Tools")));
+  EXPECT_EQ(inside->heard, 1);
+  EXPECT_FALSE(inside->folder_existed);
   EXPECT_FALSE(inside->Processed());
   folder->HandleMessage(engine, stage::kShellLinkRequest, nullptr);
   EXPECT_FALSE(inside->Processed());
