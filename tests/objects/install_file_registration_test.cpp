@@ -8,6 +8,7 @@
 #include "file_fixture.h"
 #include "objects/objects_module.h"
 #include "system/file_attributes.h"
+#include "system/system_exceptions.h"
 #include "system/system_dirs.h"
 
 namespace vorlan::file_test {
@@ -180,6 +181,13 @@ TEST_F(RegistrationTest, TwoActiveXRecordsCountUp) {
   EXPECT_EQ(ReadRegString(hkLocalMachine, records, "File1", ""), control->GetInstalledPath() + ";0");
   EXPECT_EQ(ReadRegString(hkLocalMachine, records, "File2", ""), types->GetInstalledPath() + ";2");
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey() + "\\Files"));
+}
+
+TEST_F(RegistrationTest, UnwritableRecordsEndInTheWriteError) {
+  TInstallFile* file = MakeFile("File", "app.txt");
+  // No key of that name can exist, so neither Files nor any FilesN can be written.
+  std::string key = "\\Software\\VorlanTest\\" + std::string(300, 'k');
+  EXPECT_THROW(file->RegisterUninstall(key), EIRCannotWriteValue);
 }
 
 TEST_F(RegistrationTest, ProcessedFileRecordsItselfForTheUninstaller) {

@@ -8,7 +8,9 @@
 
 #include "archive/vorlan_compress.h"
 #include "base/file.h"
+#include "component/class_registry.h"
 #include "component/definition_reader.h"
+#include "component/definition_writer.h"
 #include "file_fixture.h"
 #include "message_box_answerer.h"
 #include "objects/objects_module.h"
@@ -161,6 +163,33 @@ TEST_F(InstallFileTest, LoadedDefinitionKeepsItsIdentifiers) {
   // The marks are the definition's own now: 1 is free again.
   TInstallFile* next = MakeFile("Next", "n.txt");
   EXPECT_EQ(next->UniqueID(), 1);
+}
+
+TEST_F(InstallFileTest, DefinitionKeepsEverySetting) {
+  TInstallFile* file = MakeFile("Control", "grid.ocx");
+  file->SetRunAfterInstall(true);
+  file->SetRunParameters("/quiet");
+  file->SetInstallAttributes(VfaBit(vfaReadOnly));
+  file->SetUniqueID(42);
+  form.SetName("Form");
+  Classes().Register(tree_test::TTestEngine::StaticClassInfo());
+  std::string written = WriteDefinition(form);
+  testing_classes::TTestForm again(nullptr);
+  ReadDefinitionInto(again, written);
+  auto* read = dynamic_cast<TInstallFile*>(again.FindComponent("Control"));
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->UniqueID(), 42);
+  EXPECT_EQ(read->FileName(), "grid.ocx");
+  EXPECT_EQ(read->DestName(), "grid.ocx");
+  EXPECT_TRUE(read->ActiveX());
+  EXPECT_EQ(read->FileType(), iftSystemWideDLL);
+  EXPECT_EQ(read->OverwriteMode(), owVersionDate);
+  EXPECT_TRUE(read->UpdateDLLCounter());
+  EXPECT_TRUE(read->RunAfterInstall());
+  EXPECT_EQ(read->RunParameters(), "/quiet");
+  EXPECT_EQ(read->InstallAttributes(), VfaBit(vfaReadOnly));
+  EXPECT_EQ(read->IncludeFromDir(), temp.Path("src"));
+  EXPECT_EQ(WriteDefinition(again), written);
 }
 
 // ---- the install step ----
