@@ -369,6 +369,26 @@ TEST_F(InstallFileTest, CopyWritesTheSourceUncompressed) {
   EXPECT_EQ(ReadWholeFile(DestPath("copied.txt")), "plain");
 }
 
+TEST_F(InstallFileTest, SettingTheStatePerformsTheOperation) {
+  TInstallFile* file = MakeFile("File", "state.txt", "by state");
+  file->SetState(ifsCopying);
+  EXPECT_EQ(ReadWholeFile(DestPath("state.txt")), "by state");
+  EXPECT_EQ(file->State(), ifsNone);
+  file->SetState(ifsCompress);
+  EXPECT_TRUE(file->CompressedInBuild());
+  EXPECT_EQ(file->State(), ifsNone);
+}
+
+TEST_F(InstallFileTest, CopyingADirectoryReadsAndCopiesItsSources) {
+  MakeFile("A", "a.txt", "aaaa");
+  TInstallFile* b = MakeFile("B", "b.txt", "bb");
+  directory->CopyFiles();
+  EXPECT_EQ(ReadWholeFile(DestPath("a.txt")), "aaaa");
+  EXPECT_EQ(ReadWholeFile(DestPath("b.txt")), "bb");
+  EXPECT_EQ(b->SourceSize(), 2);
+  EXPECT_EQ(directory->TotalSize(), 6);
+}
+
 // ---- files in use ----
 
 class TInUse {
