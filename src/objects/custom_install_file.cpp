@@ -229,40 +229,8 @@ void TCustomInstallFile::ApplySettings(TSettings next) {
         Name());
   }
   CheckDuplicate(next);
-  bool name_changes = next.file_name != file_name_;
-  bool source_changes = name_changes || next.include_from_dir != include_from_dir_;
-  if (name_changes && !Trim(next.file_name).empty()) {
-    next.dest_name = next.file_name;
-    TVorlanFileAttributesSet attributes = 0;
-    GetFileAttributeSet(AddBackslash(include_from_dir_) + next.file_name, attributes);
-    install_attributes_ = attributes;
-  }
-  std::string extension = UpperCase(ExtractFileExt(next.file_name));
-  if (source_changes) {
-    register_as_help_ = extension == ".HLP" || extension == ".CNT";
-    if (extension == ".TLB" || extension == ".OCX") {
-      next.active_x = true;
-    } else {
-      std::string saved_dir = std::exchange(include_from_dir_, next.include_from_dir);
-      std::string saved_name = std::exchange(file_name_, next.file_name);
-      next.active_x = HasSelfRegisterFlag();
-      include_from_dir_ = std::move(saved_dir);
-      file_name_ = std::move(saved_name);
-    }
-  }
-  if (next.active_x && next.active_x != active_x_) next.file_type = iftSystemWideDLL;
-  if (next.dest_dir_type != DestDirType() && extension.size() == 4 &&
-      std::string(".DLL,.OCX,.BLL,.EXE").find(extension) != std::string::npos) {
-    if (IsSpecifierOf(next.dest_dir_type, "TpsWindow") || IsSpecifierOf(next.dest_dir_type, "TpsBDEDLL")) {
-      overwrite_mode_ = owVersionDate;
-    } else if (IsSpecifierOf(next.dest_dir_type, "TpsSystem")) {
-      next.file_type = iftSystemWideDLL;
-    }
-  }
-  if (next.file_type != file_type_) {
-    if (next.file_type == iftVendorSharedDLL || next.file_type == iftSystemWideDLL) update_dll_counter_ = true;
-    if (next.file_type != iftNormal) overwrite_mode_ = owVersionDate;
-  }
+  ApplySourceRules(next);
+  ApplyKindRules(next);
   TFileRelated::SetDestDirType(next.dest_dir_type);
   TFileRelated::SetContainer(next.container);
   ApplyFileTypeDestination(next);
@@ -274,8 +242,49 @@ void TCustomInstallFile::ApplySettings(TSettings next) {
   active_x_ = next.active_x;
 }
 
+// A new source names the destination and tells what kind of file it is.
+void TCustomInstallFile::ApplySourceRules(TSettings& next) {
+  bool name_changes = next.file_name != file_name_;
+  if (name_changes && !Trim(next.file_name).empty()) {
+    next.dest_name = next.file_name;
+    TVorlanFileAttributesSet attributes = 0;
+    GetFileAttributeSet(AddBackslash(include_from_dir_) + next.file_name, attributes);
+    install_attributes_ = attributes;
+  }
+  if (!name_changes && next.include_from_dir == include_from_dir_) return;
+  std::string extension = UpperCase(ExtractFileExt(next.file_name));
+  register_as_help_ = extension == ".HLP" || extension == ".CNT";
+  if (extension == ".TLB" || extension == ".OCX") {
+    next.active_x = true;
+    return;
+  }
+  std::string saved_dir = std::exchange(include_from_dir_, next.include_from_dir);
+  std::string saved_name = std::exchange(file_name_, next.file_name);
+  next.active_x = HasSelfRegisterFlag();
+  include_from_dir_ = std::move(saved_dir);
+  file_name_ = std::move(saved_name);
+}
+
+// Self-registering files and libraries in the system's directories are
+// shared: counted, and replaced only by newer ones.
+void TCustomInstallFile::ApplyKindRules(TSettings& next) {
+  if (next.active_x && next.active_x != active_x_) next.file_type = iftSystemWideDLL;
+  std::string extension = UpperCase(ExtractFileExt(next.file_name));
+  if (next.dest_dir_type != DestDirType() && extension.size() == 4 &&
+      std::string(".DLL,.OCX,.BLL,.EXE").find(extension) != std::string::npos) {
+    if (IsSpecifierOf(next.dest_dir_type, "TpsWindow") || IsSpecifierOf(next.dest_dir_type, "TpsBDEDLL")) {
+      overwrite_mode_ = owVersionDate;
+    } else if (IsSpecifierOf(next.dest_dir_type, "TpsSystem")) {
+      next.file_type = iftSystemWideDLL;
+    }
+  }
+  if (next.file_type == file_type_) return;
+  if (next.file_type == iftVendorSharedDLL || next.file_type == iftSystemWideDLL) update_dll_counter_ = true;
+  if (next.file_type != iftNormal) overwrite_mode_ = owVersionDate;
+}
+
 // The kinds of shared library have a home of their own.
-void TCustomInstallFile::ApplyFileTypeDestination(TSettings& next) const {
+void TCustomInstallFile::ApplyFileTypeDestination(TSettings& next) {
   const char* home = nullptr;
   switch (next.file_type) {
     case iftApplicationSpecificDLL: next.dest_dir = "\\System"; home = "TpsMainInstall"; break;
@@ -283,7 +292,7 @@ void TCustomInstallFile::ApplyFileTypeDestination(TSettings& next) const {
     case iftSystemWideDLL: next.dest_dir.clear(); home = "TpsSystem"; break;
     default: return;
   }
-  const_cast<TCustomInstallFile*>(this)->TFileRelated::SetDestDirType(StandardSpecifier(home));
+  TFileRelated::SetDestDirType(StandardSpecifier(home));
 }
 
 bool TCustomInstallFile::HasSelfRegisterFlag() {

@@ -155,7 +155,9 @@ class TCustomInstallFile : public TFileRelated {
   TSettings CurrentSettings() const;
   void ApplySettings(TSettings next);
   void CheckDuplicate(const TSettings& next) const;
-  void ApplyFileTypeDestination(TSettings& next) const;
+  void ApplySourceRules(TSettings& next);
+  void ApplyKindRules(TSettings& next);
+  void ApplyFileTypeDestination(TSettings& next);
   void ClaimFreeUniqueID();
 
   bool DecideCopy();
