@@ -12,7 +12,8 @@ namespace {
 // A drive or server path. Some shells answer a virtual folder with its
 // parsing name ("::{...}") instead of failing; files must never go there.
 bool IsFileSystemPath(const std::string& path) {
-  bool drive = path.size() >= 3 && IsCharAlphaA(path[0]) && path[1] == ':' && path[2] == '\\';
+  char letter = static_cast<char>(path.empty() ? 0 : path[0] | 0x20);
+  bool drive = path.size() >= 3 && letter >= 'a' && letter <= 'z' && path[1] == ':' && path[2] == '\\';
   return drive || path.rfind("\\\\", 0) == 0;
 }
 
