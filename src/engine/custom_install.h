@@ -5,7 +5,6 @@
 // definition has loaded, chooses the run mode and starts the run on the
 // main form's first activation.
 
-#include <bitset>
 #include <exception>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "base/date_time.h"
 #include "base/strings.h"
 #include "engine/build_info.h"
+#include "engine/command_line_switches.h"
 #include "engine/control_panel_extension_information.h"
 #include "engine/install_information.h"
 #include "engine/password_info.h"
@@ -22,11 +22,6 @@
 #include "widgets/main_form.h"
 
 namespace vorlan {
-
-// The switch letters b f d e r s c n, by position.
-enum TSwitch : uint8_t { swBuild, swFloppy, swDebug, swSelfExtract, swReboot, swSource, swCleanup, swNoUnfinished };
-using TSwitches = std::bitset<8>;
-inline constexpr const char* kSwitchLetters = "bfderscn";
 
 const TEnumInfo& DistributeTypeInfo();
 
@@ -101,9 +96,9 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   TInstallEvent& OnFailedReboot() { return on_failed_reboot_; }
 
   // Run state.
-  const TSwitches& Switches() const { return switches_; }
-  bool HasSwitch(TSwitch which) const { return switches_.test(which); }
-  const std::string& SwitchText(TSwitch which) const { return switch_text_[which]; }
+  const TSwitches& Switches() const { return command_line_.switches; }
+  bool HasSwitch(TSwitch which) const { return command_line_.switches.test(which); }
+  const std::string& SwitchText(TSwitch which) const { return command_line_.texts[which]; }
   TComponent* MainForm() const { return main_form_; }
   bool Activated() const { return activated_; }
   bool InProgress() const override { return in_progress_; }
@@ -191,8 +186,7 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   TContinueEvent on_before_reboot_;
   TInstallEvent on_failed_reboot_;
 
-  TSwitches switches_;
-  std::string switch_text_[8];
+  TCommandLineSwitches command_line_;
   std::string loading_program_dir_;
   TComponent* main_form_ = nullptr;
   TMainForm::TFormNotifyEvent saved_on_activate_;
