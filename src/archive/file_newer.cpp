@@ -31,10 +31,23 @@ TFileNewerResult ByVersion(const std::string& new_version, const std::string& ex
   return kResults[CompareVersions(new_version, existing_version)];
 }
 
-// The date branch as IsFileNewer and IsFileNewerByName share it: an
+// The date of a file opened for reading, as a reader would see it: none when
+// it cannot be opened.
+std::optional<TDateTime> OpenedFileDate(const std::string& path) {
+  auto file = TFileStream::TryOpen(path, TFileMode::Read);
+  if (!file) return std::nullopt;
+  return file->LastWriteTime();
+}
+
+// The rule's answer; versions and dates are read only when it needs them. An
 // unreadable date leaves the question undecided.
 TFileNewerResult Decide(TOverwriteType rule, const std::string& new_version, const std::string& existing,
-                        const std::optional<TDateTime>& new_date) {
+                        const std::optional<TDateTime>& new_date, const TVersionReader& read_version) {
+  auto by_date = [&] {
+    auto existing_date = OpenedFileDate(existing);
+    if (!new_date || !existing_date) return fnrUnknown;
+    return ByDate(*new_date, *existing_date);
+  };
   switch (rule) {
     case owAlways:
       return fnrNewer;
@@ -43,17 +56,13 @@ TFileNewerResult Decide(TOverwriteType rule, const std::string& new_version, con
     case owAsk:
       return fnrAsk;
     case owVersion:
-      return ByVersion(new_version, ReadArchiveFileVersion(existing));
+      return ByVersion(new_version, read_version(existing));
     case owVersionDate: {
-      TFileNewerResult by_version = ByVersion(new_version, ReadArchiveFileVersion(existing));
-      if (by_version != fnrSame) return by_version;
-      [[fallthrough]];
+      TFileNewerResult by_version = ByVersion(new_version, read_version(existing));
+      return by_version == fnrSame ? by_date() : by_version;
     }
-    case owDate: {
-      auto existing_date = FileLastWriteTime(existing);
-      if (!new_date || !existing_date) return fnrUnknown;
-      return ByDate(*new_date, *existing_date);
-    }
+    case owDate:
+      return by_date();
   }
   return fnrUnknown;
 }
@@ -76,14 +85,18 @@ int CompareVersions(const std::string& a, const std::string& b) {
 }
 
 TFileNewerResult IsFileNewer(const std::string& new_version, const std::string& existing, TOverwriteType rule,
-                             TDateTime new_date) {
-  return Decide(rule, new_version, existing, new_date);
+                             TDateTime new_date, const TVersionReader& read_version) {
+  return Decide(rule, new_version, existing, new_date, read_version);
 }
 
-TFileNewerResult IsFileNewerByName(const std::string& new_file, const std::string& existing,
-                                   TOverwriteType rule) {
-  std::string new_version = rule == owVersion || rule == owVersionDate ? ReadArchiveFileVersion(new_file) : "";
-  return Decide(rule, new_version, existing, FileLastWriteTime(new_file));
+TFileNewerResult IsFileNewerByName(const std::string& new_file, const std::string& existing, TOverwriteType rule,
+                                   const TVersionReader& read_version) {
+  bool versions = rule == owVersion || rule == owVersionDate;
+  std::string new_version = versions ? read_version(new_file) : "";
+  std::optional<TDateTime> new_date = rule == owAlways || rule == owNever || rule == owAsk || rule == owVersion
+                                          ? std::nullopt
+                                          : OpenedFileDate(new_file);
+  return Decide(rule, new_version, existing, new_date, read_version);
 }
 
 }  // namespace vorlan

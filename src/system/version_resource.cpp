@@ -23,60 +23,6 @@ std::string VersionOf(const std::string& path) {
   return shared.VersionInfo().FileVersion();
 }
 
-// A date as a count of the two-second stamps that file dates compare at.
-// Whole numbers, because on i686 two equal doubles may differ in their
-// excess precision.
-using TStamp = int64_t;
-TStamp StampOf(TDateTime value) {
-  constexpr int64_t kTicksPerStamp = 2 * 10000000;
-  int64_t ticks = DateTimeToFileTimeTicks(value);
-  return ticks / kTicksPerStamp - (ticks % kTicksPerStamp < 0 ? 1 : 0);
-}
-
-// The stamp of the file's last-write time; nothing when the file cannot be
-// opened.
-std::optional<TStamp> StampOf(const std::string& path) {
-  auto file = TFileStream::TryOpen(path, TFileMode::Read);
-  if (!file) return std::nullopt;
-  return StampOf(file->LastWriteTime());
-}
-
-TFileNewerResult ByVersion(const std::string& new_version, const std::string& existing_version) {
-  switch (CompareVersions(new_version, existing_version)) {
-    case 0: return fnrSame;
-    case 1: return fnrNewer;
-    default: return fnrOlder;
-  }
-}
-
-TFileNewerResult ByDate(std::optional<TStamp> new_date, std::optional<TStamp> existing_date) {
-  if (!new_date || !existing_date) return fnrUnknown;
-  if (*new_date > *existing_date) return fnrNewer;
-  return *new_date == *existing_date ? fnrSame : fnrOlder;
-}
-
-// The rule's answer; the versions and dates are asked only when it needs them.
-template <typename Versions, typename Dates>
-TFileNewerResult Decide(TOverwriteType rule, const std::string& existing_file, Versions versions,
-                        Dates dates) {
-  switch (rule) {
-    case owAlways:
-      return fnrNewer;
-    case owNever:
-      return !Trim(existing_file).empty() && FileExists(existing_file) ? fnrOlder : fnrNewer;
-    case owVersion:
-      return versions();
-    case owDate:
-      return dates();
-    case owVersionDate: {
-      TFileNewerResult result = versions();
-      return result == fnrSame ? dates() : result;
-    }
-    case owAsk:
-      return fnrAsk;
-  }
-  return fnrUnknown;
-}
 }  // namespace
 
 TVersionResource::TVersionResource(TComponent* owner) : TComponent(owner), file_name_(ProgramPath()) {
@@ -108,18 +54,16 @@ void TVersionResource::ReadVersionInfo() {
   version_info_ = ReadFileVersionInfo(file_name_, language_, character_set_);
 }
 
+// The rules are the archive's, which cannot reach the version resources
+// itself; here they read versions through the shared instance.
 TFileNewerResult TVersionResource::IsFileNewer(const std::string& new_version, const std::string& existing_file,
                                                TOverwriteType rule, TDateTime new_date) {
-  return Decide(
-      rule, existing_file, [&] { return ByVersion(new_version, VersionOf(existing_file)); },
-      [&] { return ByDate(StampOf(new_date), StampOf(existing_file)); });
+  return vorlan::IsFileNewer(new_version, existing_file, rule, new_date, VersionOf);
 }
 
 TFileNewerResult TVersionResource::IsFileNewerByName(const std::string& new_file,
                                                      const std::string& existing_file, TOverwriteType rule) {
-  return Decide(
-      rule, existing_file, [&] { return ByVersion(VersionOf(new_file), VersionOf(existing_file)); },
-      [&] { return ByDate(StampOf(new_file), StampOf(existing_file)); });
+  return vorlan::IsFileNewerByName(new_file, existing_file, rule, VersionOf);
 }
 
 const TClassInfo& TVersionResource::StaticClassInfo() {
