@@ -21,6 +21,6 @@ function(vorlan_add_setup_program name)
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${definition};${VORLAN_SETUP_DIR}/install_theme.bmp")
   vorlan_add_program(${name} WINDOWS
     SOURCES ${VORLAN_SETUP_DIR}/setup_main.cpp ${VORLAN_SETUP_DIR}/setup_handlers.cpp ${rc} ${ARG_HANDLERS}
-    DEPENDS vorlan_engine)
+    DEPENDS vorlan_engine vorlan_links)
   target_include_directories(${name} PRIVATE ${VORLAN_SETUP_DIR})
 endfunction()

@@ -12,9 +12,11 @@
 #include "component/definition_reader.h"
 #include "component/program_scope.h"
 #include "engine/engine_module.h"
+#include "links/links_module.h"
 #include "objects/objects_module.h"
 #include "paths/paths_module.h"
 #include "setup_handlers.h"
+#include "system/com_ptr.h"
 #include "widgets/application.h"
 #include "widgets/error_message.h"
 #include "widgets/main_form.h"
@@ -47,9 +49,12 @@ int RunSetup(TApplication& application) {
 }
 
 int Main() {
+  // Shell links rely on COM being ready on the one user-interface thread.
+  TComInitScope com;
   ProgramScope scope;
   RegisterObjectsModule(scope);
   RegisterPathsModule(scope);
+  RegisterLinksModule(scope);
   RegisterWidgetsModule(scope);
   RegisterEngineModule(scope);
   TSetupHandlers::RegisterAll(Handlers());

@@ -1,6 +1,7 @@
 #include "component/program_scope.h"
 #include "definition_classes.h"
 #include "engine/engine_module.h"
+#include "links/links_module.h"
 #include "objects/objects_module.h"
 #include "paths/paths_module.h"
 #include "widgets/widgets_module.h"
@@ -11,6 +12,7 @@ namespace vorlan {
 void RegisterDefinitionClasses(ProgramScope& scope) {
   RegisterObjectsModule(scope);
   RegisterPathsModule(scope);
+  RegisterLinksModule(scope);
   RegisterWidgetsModule(scope);
   RegisterEngineModule(scope);
 }
