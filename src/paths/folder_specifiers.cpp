@@ -8,53 +8,41 @@
 
 namespace vorlan {
 
-// Defines the constructor, texts and class info of one folder specifier;
-// the path is defined beside it.
-#define VORLAN_DEFINE_FOLDER_SPECIFIER(Class, default_name, description, display_name)      \
-  Class::Class(TComponent* owner) : TStandardPathSpecifier(owner) { SetDefaultName(default_name); } \
-  std::string Class::GetDescription() { return description; }                        \
-  std::string Class::GetDisplayName() { return display_name; }                        \
-  const TClassInfo& Class::StaticClassInfo() {                                              \
-    static const TClassInfo info = TClassInfo::Define<Class, TStandardPathSpecifier>(#Class); \
-    return info;                                                                            \
-  }
-
-VORLAN_DEFINE_FOLDER_SPECIFIER(TpsBDEDLL, "psBDEDLL", "Borland Database Engine DLL Path", "BDE DLL")
+VORLAN_DEFINE_STANDARD_FOLDER_SPECIFIER(TpsBDEDLL, "psBDEDLL", "Borland Database Engine DLL Path", "BDE DLL")
 std::string TpsBDEDLL::GetPath(TInstallContainer* /*object*/) {
   std::string path = ReadRegString(hkLocalMachine, "\\Software\\Borland\\Database Engine", "DLLPath", "");
   if (path.empty()) path = AddBackslash(GetProgramFilesDir()) + "Borland\\Common Files\\BDE";
   return ExtractField(path, 1, ';');
 }
 
-VORLAN_DEFINE_FOLDER_SPECIFIER(TpsCommonFiles, "psCommonFiles",
+VORLAN_DEFINE_STANDARD_FOLDER_SPECIFIER(TpsCommonFiles, "psCommonFiles",
                                "Path of the common files directory under the program files directory", "Common files")
 std::string TpsCommonFiles::GetPath(TInstallContainer* /*object*/) { return GetCommonFilesDir(); }
 
-VORLAN_DEFINE_FOLDER_SPECIFIER(TpsDesktopMenu, "psDesktopMenu", "Path of the Desktop", "Desktop")
+VORLAN_DEFINE_STANDARD_FOLDER_SPECIFIER(TpsDesktopMenu, "psDesktopMenu", "Path of the Desktop", "Desktop")
 std::string TpsDesktopMenu::GetPath(TInstallContainer* /*object*/) { return GetDesktopDir(); }
 
-VORLAN_DEFINE_FOLDER_SPECIFIER(TpsProgramFiles, "psProgramFiles", "Path of the program files directory",
+VORLAN_DEFINE_STANDARD_FOLDER_SPECIFIER(TpsProgramFiles, "psProgramFiles", "Path of the program files directory",
                                "Program files")
 std::string TpsProgramFiles::GetPath(TInstallContainer* /*object*/) { return GetProgramFilesDir(); }
 
-VORLAN_DEFINE_FOLDER_SPECIFIER(TpsProgramMenu, "psProgramMenu", "Path of the Programs folder under the Start Menu",
+VORLAN_DEFINE_STANDARD_FOLDER_SPECIFIER(TpsProgramMenu, "psProgramMenu", "Path of the Programs folder under the Start Menu",
                                "Program menu")
 std::string TpsProgramMenu::GetPath(TInstallContainer* /*object*/) { return GetProgramsMenuDir(); }
 
-VORLAN_DEFINE_FOLDER_SPECIFIER(TpsStartMenu, "psStartMenu", "Path of Start Menu", "Start menu")
+VORLAN_DEFINE_STANDARD_FOLDER_SPECIFIER(TpsStartMenu, "psStartMenu", "Path of Start Menu", "Start menu")
 std::string TpsStartMenu::GetPath(TInstallContainer* /*object*/) { return GetStartMenuDir(); }
 
-VORLAN_DEFINE_FOLDER_SPECIFIER(TpsStartupMenu, "psStartupMenu",
+VORLAN_DEFINE_STANDARD_FOLDER_SPECIFIER(TpsStartupMenu, "psStartupMenu",
                                "Path of the Startup folder in the Programs folder under the Start Menu",
                                "Startup menu")
 std::string TpsStartupMenu::GetPath(TInstallContainer* /*object*/) { return GetStartupDir(); }
 
-VORLAN_DEFINE_FOLDER_SPECIFIER(TpsSystem, "psSystem", "Path of system directory", "System dir")
+VORLAN_DEFINE_STANDARD_FOLDER_SPECIFIER(TpsSystem, "psSystem", "Path of system directory", "System dir")
 std::string TpsSystem::GetPath(TInstallContainer* /*object*/) { return RemoveBackslash(GetSystemDir()); }
 
-VORLAN_DEFINE_FOLDER_SPECIFIER(TpsWindow, "psWindow", "Path of the Windows directory", "Windows dir")
+VORLAN_DEFINE_STANDARD_FOLDER_SPECIFIER(TpsWindow, "psWindow", "Path of the Windows directory", "Windows dir")
 std::string TpsWindow::GetPath(TInstallContainer* /*object*/) { return RemoveBackslash(GetWindowsDir()); }
 
-#undef VORLAN_DEFINE_FOLDER_SPECIFIER
 
 }  // namespace vorlan

@@ -5,34 +5,19 @@
 
 #include <string>
 
-#include "paths/standard_path_specifier.h"
+#include "paths/folder_specifier_class.h"
 
 namespace vorlan {
 
-// Each answers its description, display name and path; the constructor
-// gives the default name.
-#define VORLAN_FOLDER_SPECIFIER(Class)                       \
-  class Class : public TStandardPathSpecifier {              \
-    VORLAN_CLASS_INFO()                                      \
-                                                             \
-   public:                                                   \
-    explicit Class(TComponent* owner);                       \
-    std::string GetDescription() override;             \
-    std::string GetDisplayName() override;             \
-    std::string GetPath(TInstallContainer* object) override;  \
-  }
-
 // "DLLPath" of the database engine's key, up to its first ";".
-VORLAN_FOLDER_SPECIFIER(TpsBDEDLL);
-VORLAN_FOLDER_SPECIFIER(TpsCommonFiles);
-VORLAN_FOLDER_SPECIFIER(TpsDesktopMenu);
-VORLAN_FOLDER_SPECIFIER(TpsProgramFiles);
-VORLAN_FOLDER_SPECIFIER(TpsProgramMenu);
-VORLAN_FOLDER_SPECIFIER(TpsStartMenu);
-VORLAN_FOLDER_SPECIFIER(TpsStartupMenu);
-VORLAN_FOLDER_SPECIFIER(TpsSystem);
-VORLAN_FOLDER_SPECIFIER(TpsWindow);
-
-#undef VORLAN_FOLDER_SPECIFIER
+VORLAN_STANDARD_FOLDER_SPECIFIER(TpsBDEDLL);
+VORLAN_STANDARD_FOLDER_SPECIFIER(TpsCommonFiles);
+VORLAN_STANDARD_FOLDER_SPECIFIER(TpsDesktopMenu);
+VORLAN_STANDARD_FOLDER_SPECIFIER(TpsProgramFiles);
+VORLAN_STANDARD_FOLDER_SPECIFIER(TpsProgramMenu);
+VORLAN_STANDARD_FOLDER_SPECIFIER(TpsStartMenu);
+VORLAN_STANDARD_FOLDER_SPECIFIER(TpsStartupMenu);
+VORLAN_STANDARD_FOLDER_SPECIFIER(TpsSystem);
+VORLAN_STANDARD_FOLDER_SPECIFIER(TpsWindow);
 
 }  // namespace vorlan
