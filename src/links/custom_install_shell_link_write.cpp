@@ -37,14 +37,6 @@ void Check(HRESULT result) {
   if (FAILED(result)) throw EShellLinkCall(result);
 }
 
-std::string SystemText(HRESULT result) {
-  char* text = nullptr;
-  FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                 nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string message = text ? Trim(text) : Format("OLE error %x", static_cast<unsigned>(result));
-  if (text) LocalFree(text);
-  return message;
-}
 
 std::string ResultText(HRESULT result) {
   switch (static_cast<uint32_t>(result)) {
@@ -55,7 +47,7 @@ std::string ResultText(HRESULT result) {
       return TranslateMessage("Indicates that a specified class is not registered in the registration database");
     case 0x8007000E: return TranslateMessage("Out of memory");
     case 0x80070057: return TranslateMessage("Indicates one or more arguments are invalid");
-    default: return SystemText(result);
+    default: return ComErrorText(result);
   }
 }
 

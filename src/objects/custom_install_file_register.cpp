@@ -12,6 +12,7 @@
 #include "objects/install_engine.h"
 #include "objects/objects_module.h"
 #include "objects/uninstall_file_list.h"
+#include "system/com_ptr.h"
 #include "system/program_launcher.h"
 #include "system/registry_routines.h"
 #include "system/system_dirs.h"
@@ -56,32 +57,7 @@ class TCurrentDirectoryScope {
   std::string saved_;
 };
 
-template <typename I>
-class TComPtr {
- public:
-  TComPtr() = default;
-  ~TComPtr() {
-    if (p_) p_->Release();
-  }
-  TComPtr(const TComPtr&) = delete;
-  TComPtr& operator=(const TComPtr&) = delete;
-  I* operator->() const { return p_; }
-  I** Receive() { return &p_; }
-  I* Get() const { return p_; }
 
- private:
-  I* p_ = nullptr;
-};
-
-// The system's text for a COM result.
-std::string ComErrorText(HRESULT result) {
-  char* text = nullptr;
-  FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                 nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string message = text ? Trim(text) : Format("OLE error %x", static_cast<unsigned>(result));
-  if (text) LocalFree(text);
-  return message;
-}
 
 void CheckCom(HRESULT result) {
   if (FAILED(result)) throw EOleSysError(ComErrorText(result));

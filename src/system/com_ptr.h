@@ -5,7 +5,11 @@
 
 #include <objbase.h>
 
+#include <string>
 #include <utility>
+
+#include "base/format.h"
+#include "base/strings.h"
 
 namespace vorlan {
 
@@ -55,5 +59,16 @@ class TComInitScope {
  private:
   HRESULT result_;
 };
+
+// The system's text for a COM result, or its number when the system has
+// none.
+inline std::string ComErrorText(HRESULT result) {
+  char* text = nullptr;
+  FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                 nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string message = text ? Trim(text) : Format("OLE error %x", static_cast<unsigned>(result));
+  if (text) LocalFree(text);
+  return message;
+}
 
 }  // namespace vorlan
