@@ -142,6 +142,21 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   virtual void BuildDistributables();
   virtual void TransferToFloppies(const std::string& drive);
 
+  // The run sequence.
+
+  // The install record, the unfinished list, RunOnce and the reboot.
+  void RemoveInstallRecord();
+  void ClearUnfinishedList();
+  void ReadUnfinishedList(TStringList& list);
+  // The translator's language, as its position in the language list.
+  int ReadLanguage();
+  void WriteLanguage();
+  void RegisterRunOnce();
+  void RebootWindows();
+  void WriteCleanupBatch();
+
+  // Build mode, the self-extracting setup and the floppy transfer.
+
   void Loaded() override;
 
  protected:
