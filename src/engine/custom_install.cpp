@@ -225,7 +225,6 @@ void TCustomInstall::HandleException(TObject* /*sender*/, const std::exception& 
 }
 
 void TCustomInstall::Process() { throw IEInstall(engine_error::kRunNotAvailable); }
-void TCustomInstall::ResumeUnfinished() { throw IEInstall(engine_error::kResumeNotAvailable); }
 void TCustomInstall::BuildDistributables() { throw IEInstall(engine_error::kBuildNotAvailable); }
 void TCustomInstall::TransferToFloppies(const std::string& /*drive*/) {
   throw IEInstall(engine_error::kFloppyNotAvailable);

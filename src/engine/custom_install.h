@@ -145,14 +145,22 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   // The run sequence.
 
   // The install record, the unfinished list, RunOnce and the reboot.
+  // Deletes the record with the local archive copies it names.
   void RemoveInstallRecord();
+  // The unfinished list raises IEInstall while this setup has no record.
   void ClearUnfinishedList();
+  // Lines of an entry's name, ";" and its kind.
   void ReadUnfinishedList(TStringList& list);
-  // The translator's language, as its position in the language list.
+  // The translator's language, as its position in the language list: the
+  // one the record saved, else the current one (vlUser without a
+  // translator).
   int ReadLanguage();
   void WriteLanguage();
+  // Raises IEInstall when the RunOnce key cannot be written.
   void RegisterRunOnce();
+  // On failure fires OnFailedReboot, or without a handler tells the user.
   void RebootWindows();
+  // Only with -c in a setup from the loading program, without -d.
   void WriteCleanupBatch();
 
   // Build mode, the self-extracting setup and the floppy transfer.

@@ -19,13 +19,14 @@ inline constexpr const char* kNetLocationNeeded =
     "Must assign a net location via the NetLocation property before you can set the distribute type";
 inline constexpr const char* kNoUnfinishedList =
     "The TInstall could not either write or read unfinished business from the registry";
+inline constexpr const char* kRunOnceNotWritten =
+    "Cannot register the install to be run on reboot in the RunOnce key in the registry";
+inline constexpr const char* kInvalidUnfinishedEntry = "There is an invalid entry for the unfinished install list %s";
 
 // The run modes whose work this build does not contain yet.
 inline constexpr const char* kRunNotAvailable = "The installation run is not available in this build";
 inline constexpr const char* kBuildNotAvailable = "Building the distributables (-b) is not available in this build";
 inline constexpr const char* kFloppyNotAvailable =
     "Transferring the installation to floppy disks (-f) is not available in this build";
-inline constexpr const char* kResumeNotAvailable =
-    "Resuming an unfinished installation after a reboot (-r) is not available in this build";
 
 }  // namespace vorlan::engine_error

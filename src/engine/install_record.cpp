@@ -10,7 +10,6 @@
 #include "base/file.h"
 #include "base/strings.h"
 #include "engine/custom_install.h"
-#include "engine/engine_errors.h"
 #include "objects/objects_module.h"
 #include "system/registry_routines.h"
 #include "system/system_exceptions.h"
@@ -19,6 +18,8 @@
 namespace vorlan {
 
 namespace {
+constexpr const char* kMakerKey = "\\Software\\Vorlan";
+
 // Date-times are stored as the 8 bytes of the double.
 std::optional<TDateTime> ReadDate(TVorlanRegistry& registry, const char* name) {
   double value = 0;
@@ -44,6 +45,14 @@ bool SameProgram(TVorlanRegistry& record, int64_t size, TDateTime date) {
   std::optional<TDateTime> created = ReadDate(record, "CreationDate");
   std::optional<int32_t> stored_size = record.ReadInteger("Size");
   return path && created && stored_size && std::fabs(date - *created) < 1e-7 && *stored_size == size;
+}
+
+// Deletes key when it opens and has no subkeys.
+void DeleteIfEmpty(TVorlanRegistry& registry, const std::string& key) {
+  if (!registry.OpenKey(key, false)) return;
+  bool empty = registry.GetKeyNames().empty();
+  registry.CloseKey();
+  if (empty) registry.DeleteKey(key);
 }
 
 bool Contains(const TStringList& names, const std::string& name) {
@@ -109,11 +118,29 @@ bool TCustomInstall::FindInstallRecord(bool create, std::string& key) {
   }
 }
 
-void TCustomInstall::AddUnfinishedEntry(const std::string& name, int kind) {
-  const std::string& record = ObjectsState().install_record_key;
-  if (record.empty()) throw IEInstall(engine_error::kNoUnfinishedList);
-  ++unfinished_count_;
-  WriteRegString(hkLocalMachine, record + "\\Unfinished", name, std::to_string(kind));
+// The local copies of downloaded archives go with the record; the record
+// root, and the maker's key above the environment, go when nothing else
+// is left in them.
+void TCustomInstall::RemoveInstallRecord() {
+  const std::string& record_key = ObjectsState().install_record_key;
+  if (record_key.empty()) return;
+  TVorlanRegistry record;
+  record.SetRootKey(HKEY_LOCAL_MACHINE);
+  if (record.OpenKey(record_key, false)) {
+    for (const std::string& name : record.GetKeyNames()) {
+      std::string object_key = record_key + "\\" + name;
+      std::string local = Trim(ReadRegString(hkLocalMachine, object_key, "LocalFile", ""));
+      if (!local.empty()) DeleteFileAt(local);
+      DeleteRegKeyTree(hkLocalMachine, object_key);
+    }
+    record.CloseKey();
+    record.DeleteKey(record_key);
+  }
+  TVorlanRegistry root;
+  root.SetRootKey(HKEY_LOCAL_MACHINE);
+  if (!root.KeyExists(kInstallRecordRoot)) return;
+  DeleteIfEmpty(root, kInstallRecordRoot);
+  DeleteIfEmpty(root, kMakerKey);
 }
 
 }  // namespace vorlan

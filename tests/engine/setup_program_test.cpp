@@ -103,7 +103,7 @@ TEST_F(SetupProgramTest, StartErrorsAreShownAndEndTheProgram) {
              "\"-sC:\\My Build\"\n"},
       {"-b -r", "Building the distributables (-b) is not available in this build\n"},
       {"-f", "Transferring the installation to floppy disks (-f) is not available in this build\n"},
-      {"-r", "Resuming an unfinished installation after a reboot (-r) is not available in this build\n"},
+      {"-r", "The TInstall could not either write or read unfinished business from the registry\n"},
   };
   for (const auto& c : cases) {
     TRun run = Run("engine_test_setup.exe", c.arguments);

@@ -1,0 +1,58 @@
+// Removing the temporary directory the loading program unpacked the setup
+// into: what can go goes now, the running program and the directory itself
+// go by a batch that the engine starts as it is destroyed.
+
+#include <windows.h>
+
+#include "base/file.h"
+#include "base/strings.h"
+#include "engine/custom_install.h"
+#include "engine/running_program.h"
+#include "system/system_dirs.h"
+#include "system/unique_handle.h"
+
+namespace vorlan {
+
+namespace {
+// Every name in directory but "." and "..".
+TStringList DirectoryEntries(const std::string& directory) {
+  TStringList names;
+  WIN32_FIND_DATAA data{};
+  TUniqueFindHandle find(FindFirstFileA((AddBackslash(directory) + "*.*").c_str(), &data));
+  if (!find.Valid()) return names;
+  do {
+    std::string name = data.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(find.Get(), &data));
+  return names;
+}
+
+// Quoted, so that a path with blanks (a profile's temporary directory)
+// stays one argument.
+std::string Line(const char* command, const std::string& path) { return std::string(command) + " \"" + path + "\"\r\n"; }
+}  // namespace
+
+void TCustomInstall::WriteCleanupBatch() {
+  if (!UseLoadingProgram() || HasSwitch(swDebug) || !HasSwitch(swCleanup) || Designing()) return;
+  bool continue_ = true;
+  on_before_cleanup_(this, continue_);
+  if (!continue_) return;
+  // Subdirectories and the running program itself refuse; the batch
+  // takes them later.
+  std::string directory = GetProgramDirectory();
+  for (const std::string& name : DirectoryEntries(directory)) DeleteFileAt(AddBackslash(directory) + name);
+  RemoveDirectoryA(directory.c_str());
+  if (RunsInLibrary()) return;
+  std::string batch = ChangeFileExt(CreateTempFileName(false), ".bat");
+  std::string program = RunningProgramPath();
+  std::string lines = Line("ERASE", program) + Line("DELTREE /Y", RemoveBackslash(ExtractFileDir(program))) +
+                      Line("ERASE", ChangeFileExt(batch, ".PIF")) + Line("ERASE", batch);
+  TFileStream stream(batch, TFileMode::Create);
+  if (stream.Write(lines.data(), lines.size()) != lines.size()) {
+    throw EInOutError("Write error on \"" + batch + "\". The disk is full.");
+  }
+  cleanup_batch_path_ = batch;
+  cleanup_batch_written_ = true;
+}
+
+}  // namespace vorlan
