@@ -4,7 +4,6 @@
 
 #include "base/strings.h"
 #include "engine/custom_install.h"
-#include "widgets/application.h"
 
 namespace vorlan {
 
@@ -23,10 +22,10 @@ std::string ModuleFileName(HMODULE module) {
   return std::string(path, length);
 }
 
-std::string SecondParameter() {
-  std::vector<std::string> parameters = ProgramParameters();
-  return parameters.size() >= 2 ? parameters[1] : std::string();
-}
+// The loading program names itself only with -e, when the archives are in
+// it; otherwise it is the setup.exe a build puts beside setup.1, and only
+// its directory travels on the command line (-s).
+constexpr const char* kLoadingProgramName = "setup.exe";
 }  // namespace
 
 bool TCustomInstall::RunsInLibrary() const { return OwnModule() != GetModuleHandleA(nullptr); }
@@ -38,7 +37,7 @@ std::string TCustomInstall::GetProgramDirectory() const { return ExtractFileDir(
 std::string TCustomInstall::GetLoadingProgramPath() {
   if (RunsInLibrary()) return GetModulePath();
   if (HasSwitch(swSelfExtract)) return GetArchivePath();
-  if (UseLoadingProgram()) return AddBackslash(LoadingProgramDir()) + SecondParameter();
+  if (UseLoadingProgram()) return AddBackslash(LoadingProgramDir()) + kLoadingProgramName;
   return ModuleFileName(nullptr);
 }
 

@@ -156,11 +156,11 @@ TEST_F(EngineRunModeTest, EngineOnAFormThatIsNotTheMainForm) {
 }
 
 TEST_F(EngineRunModeTest, ProgramDirectoryIsTheModules) {
-  // The loading program's name is the second parameter it passes.
-  TInstall& engine = Load("    RunAutomatic = False\n", {"-sC:\\Loader", "*LOADER.EXE"});
+  // Without -e the loading program is the setup.exe in the -s directory.
+  TInstall& engine = Load("    RunAutomatic = False\n", {"-sC:\\Loader", "-c"});
   EXPECT_TRUE(SameText(engine.GetProgramDirectory(), testing::ProgramDir()));
   EXPECT_TRUE(SameText(ExtractFileDir(engine.GetModulePath()), testing::ProgramDir()));
-  EXPECT_EQ(engine.GetLoadingProgramPath(), "C:\\Loader\\*LOADER.EXE");
+  EXPECT_EQ(engine.GetLoadingProgramPath(), "C:\\Loader\\setup.exe");
   engine.SetUseLoadingProgram(false);
   EXPECT_TRUE(SameText(engine.GetLoadingProgramPath(), engine.GetModulePath()));
 
