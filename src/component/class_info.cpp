@@ -1,5 +1,7 @@
 #include "component/class_info.h"
 
+#include <algorithm>
+
 #include "base/strings.h"
 #include "component/collection.h"
 #include "component/component.h"
@@ -59,7 +61,7 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
 const TPropertyInfo* TClassInfo::FindProperty(std::string_view name) const {
   for (const TClassInfo* info = this; info; info = info->parent_) {
     for (const auto& property : info->properties_) {
-      if (SameText(property->name, name)) return property.get();
+      if (SameText(property->name, name)) return property->withdrawn ? nullptr : property.get();
     }
   }
   return nullptr;
@@ -67,7 +69,17 @@ const TPropertyInfo* TClassInfo::FindProperty(std::string_view name) const {
 
 std::vector<const TPropertyInfo*> TClassInfo::AllProperties() const {
   std::vector<const TPropertyInfo*> all = parent_ ? parent_->AllProperties() : std::vector<const TPropertyInfo*>();
-  for (const auto& property : properties_) all.push_back(property.get());
+  for (const auto& property : properties_) {
+    auto inherited = std::find_if(all.begin(), all.end(),
+                                  [&](const TPropertyInfo* other) { return SameText(other->name, property->name); });
+    if (inherited == all.end()) {
+      if (!property->withdrawn) all.push_back(property.get());
+    } else if (property->withdrawn) {
+      all.erase(inherited);
+    } else {
+      *inherited = property.get();
+    }
+  }
   return all;
 }
 

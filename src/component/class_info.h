@@ -60,6 +60,8 @@ struct TPropertyInfo {
   // Reference: the class the target must be; a function, since a class may
   // refer to its own kind while its info is being built.
   const TClassInfo& (*reference_class)() = nullptr;
+  // A class that does not offer a property of its parent lists it withdrawn.
+  bool withdrawn = false;
 
   // Whether the writer saves the property: the class's own rule, else a
   // value other than the default, else any value that is not empty.
@@ -88,9 +90,11 @@ class TClassInfo {
   TComponent* Create(TComponent* owner) const { return factory_ ? factory_(owner) : nullptr; }
   bool CanCreate() const { return factory_ != nullptr; }
 
-  // The property of that name here or in a parent class.
+  // The property of that name here or in a parent class, unless the nearest
+  // class that names it withdrew it.
   const TPropertyInfo* FindProperty(std::string_view name) const;
-  // Every property, those of the parents first.
+  // Every property, those of the parents first; a class's own property of a
+  // parent's name takes the parent's place, a withdrawn one leaves it out.
   std::vector<const TPropertyInfo*> AllProperties() const;
   TPropertyInfo& AddProperty(TPropertyInfo info);
 
@@ -204,6 +208,13 @@ class TPropertyBuilder {
   // An event; the accessor answers the object's TEvent.
   template <typename G>
   TPropertyBuilder& Event(std::string name, G event);
+
+  // The class does not offer its parent's property of that name.
+  TPropertyBuilder& Withdraw(std::string name) {
+    Add(std::move(name), TPropertyKind::Integer, nullptr, nullptr);
+    last_->withdrawn = true;
+    return *this;
+  }
 
   TPropertyBuilder& Default(TValue value) {
     last_->default_value = std::move(value);

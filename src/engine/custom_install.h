@@ -13,10 +13,10 @@
 #include "base/strings.h"
 #include "engine/build_info.h"
 #include "engine/command_line_switches.h"
-#include "engine/control_panel_extension_information.h"
 #include "engine/install_information.h"
 #include "engine/password_info.h"
 #include "engine/picture.h"
+#include "objects/control_panel_extension_information.h"
 #include "objects/file_container.h"
 #include "objects/install_engine.h"
 #include "widgets/main_form.h"
@@ -112,6 +112,12 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   std::string CompanyName() const override { return information_.CompanyName(); }
   std::string ProductName() const override { return information_.ProductName(); }
   std::string Version() const override { return information_.Version(); }
+  std::string RegCompany() const override { return registration_information_.RegCompany(); }
+  std::string RegOwner() const override { return registration_information_.RegOwner(); }
+  const TControlPanelExtensionInformation& ExtendedInformation() const override {
+    return win2k_extended_information_;
+  }
+  void SetAddUninstallOnCreate(bool value) override { build_info_.SetAddUninstallOnCreate(value); }
   TCustomNetInstallLocation* DefaultNetLocation() const override { return NetLocation(); }
   std::string LoadingProgramDir() const override { return loading_program_dir_; }
   bool SelfExtracting(std::string& executable) const override;

@@ -1,4 +1,4 @@
-#include "engine/control_panel_extension_information.h"
+#include "objects/control_panel_extension_information.h"
 
 #include "objects/custom_install_file.h"
 

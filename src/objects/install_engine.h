@@ -7,6 +7,7 @@
 
 namespace vorlan {
 
+class TControlPanelExtensionInformation;
 class TCustomNetInstallLocation;
 class TInstallObject;
 
@@ -24,6 +25,14 @@ class TInstallEngine {
   virtual std::string CompanyName() const = 0;
   virtual std::string ProductName() const = 0;
   virtual std::string Version() const = 0;
+  // Who registered the product, as the registration information holds it.
+  virtual std::string RegCompany() const = 0;
+  virtual std::string RegOwner() const = 0;
+  // The extra values of the product's Add/Remove Programs entry.
+  virtual const TControlPanelExtensionInformation& ExtendedInformation() const = 0;
+  // Whether the authoring tool adds an uninstaller to a new definition by
+  // itself; an uninstaller that goes turns it off.
+  virtual void SetAddUninstallOnCreate(bool value) = 0;
   // How the archives are distributed.
   virtual TDistributeType DistributeType() const = 0;
   // The process-wide default remote location, or none.

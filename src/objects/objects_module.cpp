@@ -11,6 +11,7 @@
 #include "objects/install_registry.h"
 #include "objects/install_container.h"
 #include "objects/install_engine.h"
+#include "objects/uninstall_exe.h"
 #include "system/system_module.h"
 
 namespace vorlan {
@@ -36,6 +37,7 @@ void RegisterObjectsModule(ProgramScope& scope) {
   Classes().Register(TInstallDirectory::StaticClassInfo());
   Classes().Register(TInstallRegistry::StaticClassInfo());
   Classes().Register(TInstallFile::StaticClassInfo());
+  Classes().Register(TUninstallEXE::StaticClassInfo());
 }
 
 TObjectsState& ObjectsState() { return ProgramScope::Current().Get<TObjectsState>(); }

@@ -13,24 +13,12 @@
 #include "link_fixture.h"
 #include "objects/install_directory.h"
 #include "objects/install_file.h"
+#include "objects/uninstall_exe.h"
 #include "system/com_ptr.h"
 #include "system/system_dirs.h"
 #include "system/unique_handle.h"
 
 namespace vorlan {
-
-// The uninstaller program is known to shortcuts by its class name.
-class TUninstallEXE : public TInstallFile {
-  VORLAN_CLASS_INFO()
-
- public:
-  using TInstallFile::TInstallFile;
-};
-
-const TClassInfo& TUninstallEXE::StaticClassInfo() {
-  static const TClassInfo info = TClassInfo::Define<TUninstallEXE, TInstallFile>("TUninstallEXE");
-  return info;
-}
 
 namespace {
 

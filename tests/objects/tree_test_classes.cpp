@@ -27,9 +27,4 @@ const TClassInfo& TInstallBDE::StaticClassInfo() {
   return info;
 }
 
-const TClassInfo& TTestEngine::StaticClassInfo() {
-  static const TClassInfo info = TClassInfo::Define<TTestEngine, TFileContainer>("TTestEngine");
-  return info;
-}
-
 }  // namespace vorlan::tree_test

@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "objects/file_container.h"
 #include "objects/file_related.h"
-#include "objects/install_engine.h"
+#include "test_install_engine.h"
 
 namespace vorlan::tree_test {
 
@@ -39,36 +38,6 @@ class TInstallBDE : public TRecordingObject<2000> {
   using TRecordingObject::TRecordingObject;
 };
 
-// An engine that is a file container, as the real one is, without a run.
-class TTestEngine : public TFileContainer, public TInstallEngine {
-  VORLAN_CLASS_INFO()
-
- public:
-  explicit TTestEngine(TComponent* owner) : TFileContainer(owner, type_code::kFileContainer, false) {
-    SetTheInstall(this);
-  }
-  ~TTestEngine() override { SetTheInstall(nullptr); }
-
-  TInstallObject& AsInstallObject() override { return *this; }
-  bool InProgress() const override { return in_progress; }
-  std::string CompanyName() const override { return "Acme"; }
-  std::string ProductName() const override { return product_name; }
-  std::string Version() const override { return "2.1"; }
-  TDistributeType DistributeType() const override { return distribute_type; }
-  TCustomNetInstallLocation* DefaultNetLocation() const override { return net_location; }
-  std::string LoadingProgramDir() const override { return "C:\\Setup"; }
-  bool SelfExtracting(std::string&) const override { return false; }
-  void SetReboot(bool value) override { reboot = value; }
-  void AddUnfinishedEntry(const std::string& name, int kind) override {
-    unfinished.push_back(name + ";" + std::to_string(kind));
-  }
-
-  bool in_progress = false;
-  std::string product_name = "Test Product";
-  TDistributeType distribute_type = dtTraditional;
-  TCustomNetInstallLocation* net_location = nullptr;
-  bool reboot = false;
-  std::vector<std::string> unfinished;
-};
+using testing::TTestEngine;
 
 }  // namespace vorlan::tree_test

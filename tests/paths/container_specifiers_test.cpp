@@ -14,7 +14,7 @@ namespace vorlan {
 namespace {
 
 using testing::TPathTestDir;
-using testing::TPathTestEngine;
+using testing::TTestEngine;
 using testing::TPathTestFile;
 using testing::TPathTestLink;
 using testing::TreeTest;
@@ -121,7 +121,7 @@ TEST_F(ContainerSpecifiersTest, RefusalsAreTranslatedBeforeTheNameIsFilledIn) {
 }
 
 TEST_F(ContainerSpecifiersTest, TheEngineCannotLieInsideItself) {
-  auto& engine = Named<TPathTestEngine>(form, "Install1");
+  auto& engine = Named<TTestEngine>(form, "Install1");
   std::string message = "Cannot use the ddMainInstallDir path specifier for a TInstall component";
   EXPECT_EQ(Raised([&] { Standard<TpsMainInstall>().GetPath(&engine); }), message);
   // Refused at assignment, so the engine keeps what it had.
@@ -138,7 +138,7 @@ class EngineTreeTest : public ContainerSpecifiersTest {
     file.SetContainer(&dir);
   }
 
-  TPathTestEngine& engine = Named<TPathTestEngine>(form, "Install1");
+  TTestEngine& engine = Named<TTestEngine>(form, "Install1");
   TPathTestDir& dir = Named<TPathTestDir>(form, "Dir1");
   TPathTestFile& file = Named<TPathTestFile>(form, "File1");
 };

@@ -48,7 +48,7 @@ class SpecifierDefinitionTest : public testing::TreeTest {
 const char kTree[] = R"(object Form1: TTestForm
   object psProgramFiles: TpsProgramFiles
   end
-  object Install1: TPathTestEngine
+  object Install1: TTestEngine
     DestDir = 'C:\Apps'
   end
   object Dir1: TInstallDirectory
@@ -163,7 +163,7 @@ end
 
 TEST_F(SpecifierDefinitionTest, RefusedSpecifiersLoadAndRaiseAtExpansion) {
   ReadDefinitionInto(form, R"(object Form1: TTestForm
-  object Install1: TPathTestEngine
+  object Install1: TTestEngine
     DestDirType = psMainInstall
   end
   object Lonely: TPathTestLink

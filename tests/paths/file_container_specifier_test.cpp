@@ -14,7 +14,7 @@
 namespace vorlan {
 namespace {
 
-using testing::TPathTestEngine;
+using testing::TTestEngine;
 using testing::TPathTestLink;
 using testing_classes::TTestItem;
 
@@ -31,7 +31,7 @@ class FileContainerSpecifierTest : public testing::TreeTest {
 
   TpsFileContainer& Companion() { return dynamic_cast<TpsFileContainer&>(*dir.CompanionSpecifier()); }
 
-  TPathTestEngine& engine = *new TPathTestEngine(&form);
+  TTestEngine& engine = *new TTestEngine(&form);
   TInstallDirectory& dir = *new TInstallDirectory(&form);
 };
 

@@ -21,17 +21,12 @@ const TClassInfo& TPathTestLink::StaticClassInfo() {
   return info;
 }
 
-const TClassInfo& TPathTestEngine::StaticClassInfo() {
-  static const TClassInfo info = TClassInfo::Define<TPathTestEngine, TFileContainer>("TPathTestEngine");
-  return info;
-}
-
 TreeTest::TreeTest() {
   RegisterObjectsModule(scope);
   RegisterPathsModule(scope);
   testing_classes::RegisterTestClasses();
   for (const TClassInfo* info : {&TPathTestDir::StaticClassInfo(), &TPathTestFile::StaticClassInfo(),
-                                 &TPathTestLink::StaticClassInfo(), &TPathTestEngine::StaticClassInfo()}) {
+                                 &TPathTestLink::StaticClassInfo(), &TTestEngine::StaticClassInfo()}) {
     Classes().Register(*info);
   }
 }

@@ -5,11 +5,10 @@
 #include <string>
 
 #include "objects/custom_install_file.h"
-#include "objects/file_container.h"
 #include "objects/file_related.h"
-#include "objects/install_engine.h"
 #include "objects/objects_module.h"
 #include "paths_fixture.h"
+#include "test_install_engine.h"
 
 namespace vorlan::testing {
 
@@ -50,37 +49,6 @@ class TPathTestLink : public TInstallObject {
 
  public:
   explicit TPathTestLink(TComponent* owner) : TInstallObject(owner, type_code::kShellLink) {}
-};
-
-// The engine: a file container without a companion, as the real one, with
-// the command-line facts the specifiers read.
-class TPathTestEngine : public TFileContainer, public TInstallEngine {
-  VORLAN_CLASS_INFO()
-
- public:
-  explicit TPathTestEngine(TComponent* owner) : TFileContainer(owner, type_code::kFileContainer, false) {
-    SetTheInstall(this);
-  }
-  ~TPathTestEngine() override { SetTheInstall(nullptr); }
-
-  TInstallObject& AsInstallObject() override { return *this; }
-  bool InProgress() const override { return false; }
-  std::string CompanyName() const override { return "Test Company"; }
-  std::string ProductName() const override { return "Test Product"; }
-  std::string Version() const override { return "1.0"; }
-  TDistributeType DistributeType() const override { return dtTraditional; }
-  TCustomNetInstallLocation* DefaultNetLocation() const override { return nullptr; }
-  std::string LoadingProgramDir() const override { return loading_program_dir; }
-  bool SelfExtracting(std::string& executable) const override {
-    executable = self_extract_text;
-    return self_extracting;
-  }
-  void SetReboot(bool) override {}
-  void AddUnfinishedEntry(const std::string&, int) override {}
-
-  std::string loading_program_dir = "C:\\Setup\\";
-  bool self_extracting = false;
-  std::string self_extract_text;
 };
 
 // The install tree's state and the test classes, beside the specifiers'.

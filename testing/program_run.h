@@ -1,0 +1,24 @@
+#pragma once
+// Runs a program to its end as a test does with a tool of the system: its
+// standard output and error are collected, and one that does not end in
+// time is ended and reported.
+
+#include <windows.h>
+
+#include <string>
+
+namespace vorlan::testing {
+
+struct TProgramRun {
+  bool started = false;
+  bool ended = false;
+  DWORD exit_code = 0;
+  // Standard output and error together, line ends as the program wrote them.
+  std::string output;
+};
+
+// command_line is the program (quoted when it holds blanks) and its
+// arguments, as Windows passes them.
+TProgramRun RunProgram(const std::string& command_line, DWORD timeout_ms = 60000);
+
+}  // namespace vorlan::testing
