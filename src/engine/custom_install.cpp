@@ -172,7 +172,7 @@ void TCustomInstall::SelectRunMode() {
     delete authoring_translator_;
     authoring_translator_ = nullptr;
   } else if (HasSwitch(swBuild)) {
-    BuildDistributables();
+    BuildFromCommandLine();
   } else if (HasSwitch(swFloppy)) {
     TransferToFloppies("a:");
   } else if (HasSwitch(swReboot)) {
@@ -225,10 +225,6 @@ void TCustomInstall::HandleException(TObject* /*sender*/, const std::exception& 
 }
 
 void TCustomInstall::Process() { throw IEInstall(engine_error::kRunNotAvailable); }
-void TCustomInstall::BuildDistributables() { throw IEInstall(engine_error::kBuildNotAvailable); }
-void TCustomInstall::TransferToFloppies(const std::string& /*drive*/) {
-  throw IEInstall(engine_error::kFloppyNotAvailable);
-}
 
 void TCustomInstall::Notification(TComponent* component, TOperation operation) {
   TFileContainer::Notification(component, operation);

@@ -12,6 +12,7 @@
 #include "base/date_time.h"
 #include "base/strings.h"
 #include "engine/build_info.h"
+#include "engine/build_notifications.h"
 #include "engine/command_line_switches.h"
 #include "engine/install_information.h"
 #include "engine/password_info.h"
@@ -22,6 +23,8 @@
 #include "widgets/main_form.h"
 
 namespace vorlan {
+
+struct SelfExtractInfo;
 
 const TEnumInfo& DistributeTypeInfo();
 
@@ -145,7 +148,14 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   // The run modes.
   void Process() override;
   void ResumeUnfinished() override;
-  virtual void BuildDistributables();
+  // Builds into the directory that BUILD.INF beside the program names; a
+  // failure is shown. Either way the application then ends.
+  virtual void BuildFromCommandLine();
+  // program: this setup program; build_dir: where the distributables go.
+  virtual void BuildDistributables(const std::string& program, const std::string& build_dir, bool stand_alone);
+  // Copies the self-extracting setup this program was started from onto
+  // floppy disks in drive ("a:"), asking for each next disk; a failure is
+  // shown. Either way the application then ends.
   virtual void TransferToFloppies(const std::string& drive);
 
   // The run sequence.
@@ -170,7 +180,30 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   void WriteCleanupBatch();
 
   // Build mode, the self-extracting setup and the floppy transfer.
+  // Before the inherited work, no install file counts as compressed.
+  void Compress(TCompressOptions options) override;
+  // setup.exe (or, without the loading program, a copy of this program)
+  // and setup.1 in build_dir.
+  virtual void CreateLoaderFiles(const std::string& build_dir, const std::string& program);
+  // setup.1: this program first, then the PresetupFiles.
+  virtual void WriteSetupArchive(const std::string& build_dir, const std::string& program);
+  // filelist.lst of a remote distribution, below the archive's directory.
+  void WriteFileList();
+  // Appends the archives and the record that locates them to setup.exe.
+  void MakeStandAlone(const std::string& setup_exe, const std::string& setup_archive,
+                      const std::string& files_archive);
+  void AddNotSelfExtractInfo(const std::string& setup_exe);
+  // Asks for disk number disk in an OK/Cancel box; Cancel raises IEInstall.
+  virtual void PromptForFloppy(int disk);
+  TBuildNotifications& BuildNotifications() { return build_notifications_; }
 
+ private:
+  void CompressProductArchives(const std::string& files_archive);
+  void CopySetupPart(const std::string& executable, const SelfExtractInfo& info, const std::string& drive);
+  void SpanFilesOntoFloppies(const std::string& executable, const std::string& drive, int32_t files_start);
+  TBuildNotifications build_notifications_;
+
+ public:
   void Loaded() override;
 
  protected:

@@ -25,8 +25,38 @@ inline constexpr const char* kInvalidUnfinishedEntry = "There is an invalid entr
 
 // The run modes whose work this build does not contain yet.
 inline constexpr const char* kRunNotAvailable = "The installation run is not available in this build";
-inline constexpr const char* kBuildNotAvailable = "Building the distributables (-b) is not available in this build";
-inline constexpr const char* kFloppyNotAvailable =
-    "Transferring the installation to floppy disks (-f) is not available in this build";
+
+// Build mode, the self-extracting setup and the floppy transfer.
+inline constexpr const char* kNoBuildInf =
+    "Need to have a BUILD.INF file in this directory with the first line specifying the build directory";
+inline constexpr const char* kBuildInfEmpty =
+    "Must be 1 line in BUILD.INF. This line should specify the build directory";
+inline constexpr const char* kStandAloneNeedsLoader =
+    "Cannot build a stand alone executable if the UseLoadingProgram property of the TInstall is set to False";
+inline constexpr const char* kSetupArchiveDiskFull =
+    "The disk that you have specified has been determined to be either too full or is corrupt while trying to "
+    "copy the SETUP.1 archive file. You should probably clear all files off of the drive. Minimally, you should "
+    "leave enough space on the drive for the SETUP.1 archive file.";
+inline constexpr const char* kNoFrameworkDirectory =
+    "The HKEY_LOCAL_MACHINE | %s key in the registry is either missing or points to an invalid Kavix directory";
+inline constexpr const char* kFrameworkKey = "\\Software\\Tevrin\\Q32V52";
+inline constexpr const char* kLoaderMissing = "The loader program %s was not found";
+inline constexpr const char* kLoaderNotCopied = "Cannot copy the loading program from %s to %s";
+inline constexpr const char* kProgramNotCopied = "Cannot copy the installation application from %s to %s";
+inline constexpr const char* kExecutableBlank = "Cannot create setup file. Executable is blank";
+inline constexpr const char* kExecutableMissing = "TInstall: Cannot find the executable file %s";
+inline constexpr const char* kArchiveNotEmbedded =
+    "Cannot create the self-extracting exe because %s could not be loaded onto %s";
+inline constexpr const char* kSelfExtractInfoNotAdded = "Cannot add the self-extract info header to %s";
+inline constexpr const char* kFloppyNeedsSelfExtract =
+    "Sorry... You can only transfer this installation to floppies through the self-extracting file. Usage "
+    "example: setup.exe *TODISK";
+inline constexpr const char* kNotSelfExtracting =
+    "Cannot transfer %s to floppies: it is not a self-extracting setup executable";
+inline constexpr const char* kTransferring = "Transferring this installation to floppies. Please wait...";
+inline constexpr const char* kFloppySetupExe = "Cannot create setup.exe on the A drive. Probably not enough room";
+inline constexpr const char* kFloppySetupArchive = "Cannot create setup.1 on the A drive. Probably not enough room";
+inline constexpr const char* kInsertDisk = "Please insert disk %d";
+inline constexpr const char* kAbortedByUser = "Aborted by user";
 
 }  // namespace vorlan::engine_error

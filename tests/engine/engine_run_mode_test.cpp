@@ -27,8 +27,6 @@ TEST_F(EngineRunModeTest, CommandLineSelectsTheMode) {
     std::vector<std::string> parameters;
     std::string message;
   } const cases[] = {
-      {{"-b", "-r"}, "Building the distributables (-b) is not available in this build"},
-      {{"-r", "-f"}, "Transferring the installation to floppy disks (-f) is not available in this build"},
       // No install record: the after-reboot run finds no unfinished list.
       {{"-r"}, "The TInstall could not either write or read unfinished business from the registry"},
   };

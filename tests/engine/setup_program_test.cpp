@@ -101,8 +101,10 @@ TEST_F(SetupProgramTest, StartErrorsAreShownAndEndTheProgram) {
       {"-TODISK", std::string("Invalid parameter <-TODISK") + kInvalid},
       {"-d", "You forgot to pass in the build directory. In Run | Parameters, follow this format: -d "
              "\"-sC:\\My Build\"\n"},
-      {"-b -r", "Building the distributables (-b) is not available in this build\n"},
-      {"-f", "Transferring the installation to floppy disks (-f) is not available in this build\n"},
+      {"-b -r", "Need to have a BUILD.INF file in this directory with the first line specifying the build "
+                "directory\n"},
+      {"-f", "Sorry... You can only transfer this installation to floppies through the self-extracting file. "
+             "Usage example: setup.exe *TODISK\n"},
       {"-r", "The TInstall could not either write or read unfinished business from the registry\n"},
   };
   for (const auto& c : cases) {

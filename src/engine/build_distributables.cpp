@@ -1,0 +1,69 @@
+// The build proper: the loader files, the product's archives by the kind of
+// distribution, and the stand-alone setup executable with its checksum.
+
+#include "archive/scope_exit.h"
+#include "base/exceptions.h"
+#include "base/strings.h"
+#include "engine/custom_install.h"
+#include "engine/engine_errors.h"
+#include "objects/custom_install_file.h"
+#include "objects/install_types.h"
+#include "objects/objects_module.h"
+#include "system/file_checksum.h"
+
+namespace vorlan {
+
+namespace {
+// Every build compresses every file, whatever its install type, into
+// archives below the build directory.
+TCompressOptions BuildOptions(TDistributeType type) {
+  TCompressOptions options = SetBit(coArchivesToBuildDir) | SetBit(coBuildMode) | SetBit(coIncludeAll);
+  switch (type) {
+    case dtTraditional: return options | SetBit(coForceNetFilesLocal);
+    case dtWeb: return options | SetBit(coForceFilesNet);
+    case dtTraditionalNet: break;
+  }
+  return options;
+}
+}  // namespace
+
+void TCustomInstall::Compress(TCompressOptions options) {
+  for (TCustomInstallFile* file : AllInstallFiles().Items()) file->SetCompressedInBuild(false);
+  TFileContainer::Compress(options);
+}
+
+void TCustomInstall::BuildDistributables(const std::string& program, const std::string& build_dir,
+                                         bool stand_alone) {
+  if (stand_alone && !UseLoadingProgram()) throw IEInstall(engine_error::kStandAloneNeedsLoader);
+  std::string setup_exe = AddBackslash(build_dir) + "setup.exe";
+  std::string files_archive = AddBackslash(build_dir) + "files.1";
+  CreateLoaderFiles(build_dir, program);
+  Notify(build_notifications_.after_loader_files, *this);
+  CompressProductArchives(files_archive);
+  Notify(build_notifications_.after_product_archives, *this);
+  if (stand_alone) {
+    Notify(build_notifications_.before_stand_alone, *this);
+    MakeStandAlone(setup_exe, AddBackslash(build_dir) + "setup.1", files_archive);
+    Notify(build_notifications_.after_stand_alone, *this);
+  } else {
+    // Without the loading program the setup executable is the copy of this
+    // program, under its own name.
+    AddNotSelfExtractInfo(UseLoadingProgram() ? setup_exe : AddBackslash(build_dir) + ExtractFileName(program));
+  }
+  if (UseLoadingProgram()) AddFileCheckSum(setup_exe);
+}
+
+void TCustomInstall::CompressProductArchives(const std::string& files_archive) {
+  TCustomPathSpecifier* archive_type = ArchiveFileType();
+  std::string archive_file = ArchiveFile();
+  TScopeExit restore([&] {
+    AssignArchiveFileType(archive_type);
+    SetArchiveFile(archive_file);
+  });
+  AssignArchiveFileType(nullptr);
+  SetArchiveFile(files_archive);
+  Compress(BuildOptions(DistributeType()));
+  if (DistributeType() != dtTraditional) WriteFileList();
+}
+
+}  // namespace vorlan

@@ -1,0 +1,97 @@
+// Floppy transfer (-f): the self-extracting setup this program was started
+// from goes onto disks. Disk 1 gets the loading program as setup.exe, the
+// setup archive and the first part of the main archive; every further disk
+// the next part, for as long as the user supplies disks.
+
+#include <windows.h>
+
+#include "archive/scope_exit.h"
+#include "archive/self_extract_info.h"
+#include "archive/vorlan_compress.h"
+#include "base/exceptions.h"
+#include "base/strings.h"
+#include "engine/chunk_copy.h"
+#include "engine/custom_install.h"
+#include "engine/engine_errors.h"
+#include "engine/run_mode_end.h"
+#include "objects/objects_module.h"
+#include "system/wait_cursor.h"
+
+namespace vorlan {
+
+namespace {
+// The arrow while the user has to act, the cursor before it afterwards.
+class TArrowCursor {
+ public:
+  TArrowCursor() : previous_(SetCursor(LoadCursor(nullptr, IDC_ARROW))) {}
+  ~TArrowCursor() { SetCursor(previous_); }
+  TArrowCursor(const TArrowCursor&) = delete;
+  TArrowCursor& operator=(const TArrowCursor&) = delete;
+
+ private:
+  HCURSOR previous_;
+};
+
+// Copies count bytes of executable from start into a new file on the disk.
+void CopyOntoDisk(TFileStream& executable, int64_t start, int64_t count, const std::string& target,
+                  const char* no_room) {
+  TFileStream file(target, TFileMode::Create);
+  executable.Seek(start, TSeekOrigin::Begin);
+  if (CopyChunks(executable, file, count) < count) throw IEInstall(no_room);
+}
+}  // namespace
+
+void TCustomInstall::TransferToFloppies(const std::string& drive) {
+  RunModeToEnd([&] {
+    TWaitCursor busy;
+    if (!HasSwitch(swSelfExtract)) throw IEInstall(engine_error::kFloppyNeedsSelfExtract);
+    std::string executable = GetArchivePath();
+    SelfExtractInfo info = ReadSelfExtractInfo(executable);
+    // Any other record would put the wrong bytes on the disks without a word.
+    if (info.Signature != "SELFEXTRACTING") throw IEInstall(engine_error::kNotSelfExtracting, executable);
+    CopySetupPart(executable, info, drive);
+    if (info.FilesArchiveStart != 0) SpanFilesOntoFloppies(executable, drive, info.FilesArchiveStart);
+  });
+}
+
+void TCustomInstall::CopySetupPart(const std::string& executable, const SelfExtractInfo& info,
+                                   const std::string& drive) {
+  ShowStatus(TranslateMessage(engine_error::kTransferring));
+  TScopeExit clear([this] { ClearStatus(); });
+  TFileStream source(executable, TFileMode::Read);
+  std::string setup_exe = AddBackslash(drive) + "setup.exe";
+  CopyOntoDisk(source, 0, info.SetupArchiveStart, setup_exe, engine_error::kFloppySetupExe);
+  AddNotSelfExtractInfo(setup_exe);
+  CopyOntoDisk(source, info.SetupArchiveStart, int64_t{info.SetupArchiveEnd} - info.SetupArchiveStart + 1,
+               AddBackslash(drive) + "setup.1", engine_error::kFloppySetupArchive);
+}
+
+void TCustomInstall::SpanFilesOntoFloppies(const std::string& executable, const std::string& drive,
+                                           int32_t files_start) {
+  TVorlanCompress& archive = MainArchive();
+  TScopeExit reset([&archive] {
+    archive.SetOnNewDisk(nullptr);
+    archive.SetOnStatus(nullptr);
+  });
+  archive.SetOnNewDisk([this](TVorlanCompress&, int disk, std::string&) { PromptForFloppy(disk); });
+  archive.SetOnStatus([this](TVorlanCompress&, TlzhFileStats& stats) {
+    if (build_notifications_.floppy_progress) build_notifications_.floppy_progress(*this, stats);
+    ProcessPendingMessages();
+  });
+  archive.SetOffset(files_start);
+  archive.SetCompressedFile(executable);
+  // A directory read before at another offset would describe other bytes.
+  archive.ReadHeaders();
+  archive.Span(AddBackslash(drive), "files.1");
+}
+
+void TCustomInstall::PromptForFloppy(int disk) {
+  TArrowCursor arrow;
+  std::string text = FormatTranslated(engine_error::kInsertDisk, {disk});
+  std::string caption = TranslateMessage("Confirm");
+  if (MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OKCANCEL | MB_ICONQUESTION | MB_TASKMODAL) != IDOK) {
+    throw IEInstall(engine_error::kAbortedByUser);
+  }
+}
+
+}  // namespace vorlan

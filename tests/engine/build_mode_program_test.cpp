@@ -1,0 +1,83 @@
+// A setup program started with -b or -f, as its author or user starts it:
+// it builds or refuses in a message box that is answered as a person
+// would, and then ends.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "base/file.h"
+#include "box_answerer.h"
+#include "build_fixture.h"
+#include "program_run.h"
+
+namespace vorlan {
+namespace {
+
+using engine_test::FileBytes;
+using engine_test::MemberNames;
+
+class BuildModeProgramTest : public engine_test::BuildFixture {
+ protected:
+  BuildModeProgramTest() : setup_dir(Temp("setup")) {
+    ForceDirectories(setup_dir);
+    setup_program = setup_dir + "\\product setup.exe";
+    EXPECT_TRUE(CopyFileA(testing::BuiltFile("engine_test_setup.exe").c_str(), setup_program.c_str(), FALSE));
+  }
+
+  void WriteBuildInf(const std::string& text) { testing::WriteWholeFile(setup_dir + "\\BUILD.INF", text); }
+
+  testing::TProgramRun Run(const std::string& arguments) {
+    return testing::RunProgram("\"" + setup_program + "\" " + arguments, 30000);
+  }
+
+  std::string setup_dir;
+  std::string setup_program;
+};
+
+TEST_F(BuildModeProgramTest, FailuresEndInAMessageBox) {
+  struct {
+    std::optional<std::string> build_inf;
+    std::string arguments;
+    std::string shown;
+  } const cases[] = {
+      {std::nullopt, "-b",
+       "Need to have a BUILD.INF file in this directory with the first line specifying the build directory"},
+      {"", "-b", "Must be 1 line in BUILD.INF. This line should specify the build directory"},
+      {"   \r\nC:\\Build", "-b", "Must be 1 line in BUILD.INF. This line should specify the build directory"},
+      {std::nullopt, "-f *TODISK",
+       "Sorry... You can only transfer this installation to floppies through the self-extracting file. Usage "
+       "example: setup.exe *TODISK"},
+  };
+  for (const auto& c : cases) {
+    DeleteFileA((setup_dir + "\\BUILD.INF").c_str());
+    if (c.build_inf) WriteBuildInf(*c.build_inf);
+    std::vector<std::string> shown;
+    {
+      engine_test::TBoxAnswerer user("Error", [](const std::string&) { return "OK"; });
+      testing::TProgramRun run = Run(c.arguments);
+      shown = user.Texts();
+      EXPECT_TRUE(run.ended) << c.arguments;
+      EXPECT_EQ(run.exit_code, 1u) << c.arguments;
+    }
+    EXPECT_EQ(shown, std::vector<std::string>{c.shown}) << c.arguments;
+  }
+  EXPECT_FALSE(DirectoryExists(build_dir));
+}
+
+TEST_F(BuildModeProgramTest, BuildWritesTheStandAloneSetup) {
+  WriteBuildInf(build_dir + "\r\nanything after the first line\r\n");
+  testing::TProgramRun run = Run("-b");
+  ASSERT_TRUE(run.ended) << "a message box is waiting";
+  EXPECT_EQ(run.exit_code, 0u) << run.output;
+  EXPECT_EQ(run.output, "");
+  EXPECT_EQ(MemberNames(BuildPath("setup.1")), std::vector<std::string>{setup_program});
+  SelfExtractInfo info = ReadSelfExtractInfo(BuildPath("setup.exe"));
+  EXPECT_EQ(info.Signature, "SELFEXTRACTING");
+  EXPECT_EQ(info.SetupArchiveStart, static_cast<int32_t>(std::string(kLoaderBytes).size()));
+  EXPECT_EQ(info.FilesArchiveStart, 0);
+  EXPECT_EQ(FileBytes(BuildPath("setup.exe")).substr(0, info.SetupArchiveStart), kLoaderBytes);
+}
+
+}  // namespace
+}  // namespace vorlan
