@@ -1,0 +1,206 @@
+// Floppies for real: drive A: of the test's prefix is a small tmpfs. The
+// answers to the disk prompts play the user: the full disk's files go to a
+// shelf, one folder per disk, and the drive is empty for the next disk (or
+// holds disk 1 again when that is asked for), so the test can replay the
+// disks afterwards.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "archive/vorlan_compress.h"
+#include "base/exceptions.h"
+#include "base/file.h"
+#include "box_answerer.h"
+#include "build_fixture.h"
+#include "system/unique_handle.h"
+
+namespace vorlan {
+namespace {
+
+using engine_test::FileBytes;
+using engine_test::Payload;
+
+constexpr const char* kDrive = "A:\\";
+
+std::set<std::string> Names(const std::string& dir) {
+  std::set<std::string> names;
+  WIN32_FIND_DATAA found;
+  TUniqueFindHandle find(FindFirstFileA((AddBackslash(dir) + "*").c_str(), &found));
+  for (bool more = find.Valid(); more; more = FindNextFileA(find.Get(), &found)) {
+    std::string name = found.cFileName;
+    if (name != "." && name != "..") names.insert(name);
+  }
+  return names;
+}
+
+void MoveAll(const std::string& from, const std::string& to) {
+  ForceDirectories(to);
+  for (const std::string& name : Names(from)) {
+    std::string source = AddBackslash(from) + name;
+    EXPECT_TRUE(CopyFileA(source.c_str(), (AddBackslash(to) + name).c_str(), FALSE)) << source;
+    EXPECT_TRUE(DeleteFileA(source.c_str())) << source;
+  }
+}
+
+class FloppyTransferTest : public engine_test::BuildFixture {
+ protected:
+  void SetUp() override {
+    if (!DirectoryExists(kDrive)) GTEST_SKIP() << "no floppy disk: the test run mounts a tmpfs as A:, which needs root";
+    EmptyDrive();
+  }
+  void TearDown() override {
+    if (DirectoryExists(kDrive)) EmptyDrive();
+  }
+
+  void EmptyDrive() {
+    for (const std::string& name : Names(kDrive)) DeleteFileA((kDrive + name).c_str());
+  }
+  std::string Shelf(int disk) const { return Temp("shelf\\disk" + std::to_string(disk)); }
+  void TakeOut(int disk) { MoveAll(kDrive, Shelf(disk)); }
+  void PutIn(int disk) {
+    for (const std::string& name : Names(Shelf(disk))) {
+      EXPECT_TRUE(CopyFileA((AddBackslash(Shelf(disk)) + name).c_str(), (kDrive + name).c_str(), FALSE));
+    }
+  }
+
+  // A stand-alone setup of these files in the build directory.
+  void BuildStandAlone(const std::vector<std::string>& sources) {
+    std::string text = "object MainForm: TMainForm\n  object Install1: TInstall\n    RunAutomatic = False\n  end\n";
+    for (size_t i = 0; i < sources.size(); ++i) {
+      text += "  object File" + std::to_string(i + 1) + ": TInstallFile\n    Container = Install1\n" +
+              "    ArchiveFileType = psContainerArchiveFile\n    IncludeFromDir = '" + ExtractFileDir(sources[i]) +
+              "'\n    FileName = '" + ExtractFileName(sources[i]) + "'\n    UniqueID = " + std::to_string(i + 1) +
+              "\n  end\n";
+    }
+    Start();
+    ReadDefinitionInto(*form, text + "end\n");
+    Engine()->BuildDistributables(program, build_dir, true);
+  }
+
+  // Started by that setup with -f, unattended, so failures go to stderr.
+  std::string Transfer() {
+    _putenv("VORLAN_UNATTENDED=1");
+    ::testing::internal::CaptureStderr();
+    Load("    RunAutomatic = False\n", {"-f", "-esetup.exe", "-s" + build_dir, "*TODISK"});
+    _putenv("VORLAN_UNATTENDED=");
+    return ::testing::internal::GetCapturedStderr();
+  }
+
+  std::vector<std::string> Sources(int count) {
+    std::vector<std::string> sources;
+    for (int i = 0; i < count; ++i) {
+      sources.push_back(Source("part" + std::to_string(i) + ".bin", Payload(150 * 1024, 10 + i)));
+    }
+    return sources;
+  }
+};
+
+int AskedDisk(const std::string& text) { return std::stoi(text.substr(text.rfind(' ') + 1)); }
+
+TEST_F(FloppyTransferTest, SetupGoesOntoAsManyDisksAsItNeeds) {
+  std::vector<std::string> sources = Sources(4);
+  BuildStandAlone(sources);
+  std::vector<std::string> asked;
+  std::string shown;
+  {
+    int in_drive = 1;
+    engine_test::TBoxAnswerer user("Confirm", [&](const std::string& text) {
+      TakeOut(in_drive);
+      in_drive = AskedDisk(text);
+      if (in_drive == 1) PutIn(1);
+      return std::string("OK");
+    });
+    shown = Transfer();
+    asked = user.Texts();
+  }
+  EXPECT_EQ(shown, "");
+  EXPECT_TRUE(application->Terminated());
+  EXPECT_EQ(application->ExitCode(), 0);
+  // 600 KiB of files on 256 KiB disks; the directory goes back onto disk 1.
+  ASSERT_EQ(asked, (std::vector<std::string>{"Please insert disk 2", "Please insert disk 3", "Please insert disk 1"}));
+  TakeOut(1);
+  EXPECT_EQ(Names(Shelf(1)), (std::set<std::string>{"files.1", "setup.1", "setup.exe"}));
+  EXPECT_EQ(Names(Shelf(2)), std::set<std::string>{"files.2"});
+  EXPECT_EQ(Names(Shelf(3)), std::set<std::string>{"files.3"});
+
+  SelfExtractInfo built = ReadSelfExtractInfo(BuildPath("setup.exe"));
+  std::string setup_exe = FileBytes(Shelf(1) + "\\setup.exe");
+  EXPECT_EQ(setup_exe.substr(0, built.SetupArchiveStart), kLoaderBytes);
+  EXPECT_EQ(engine_test::RecordAt(setup_exe, built.SetupArchiveStart).Signature, "NOTSELFEXTRACT");
+  EXPECT_EQ(setup_exe.size(), static_cast<size_t>(built.SetupArchiveStart) + 56);
+  EXPECT_EQ(FileBytes(Shelf(1) + "\\setup.1"), FileBytes(BuildPath("setup.1")));
+
+  // Installing from the disks.
+  PutIn(1);
+  std::string out = Temp("out");
+  TVorlanCompress reader(nullptr);
+  reader.SetCompressedFile(std::string(kDrive) + "files.1");
+  reader.SetExtractDirectory(out);
+  std::vector<int> inserted;
+  reader.SetOnNewDisk([&](TVorlanCompress&, int disk, std::string&) {
+    inserted.push_back(disk);
+    EmptyDrive();
+    PutIn(disk);
+  });
+  reader.SetFilesToProcess(sources);
+  reader.Extract();
+  // Each member is read from the disk it starts on.
+  EXPECT_EQ(std::set<int>(inserted.begin(), inserted.end()), (std::set<int>{1, 2, 3}));
+  for (const std::string& source : sources) {
+    EXPECT_EQ(FileBytes(out + "\\" + ExtractFileName(source)), FileBytes(source)) << source;
+  }
+}
+
+TEST_F(FloppyTransferTest, CancelledPromptLeavesTheDisksWritten) {
+  BuildStandAlone(Sources(3));
+  std::vector<std::string> asked;
+  std::string shown;
+  {
+    engine_test::TBoxAnswerer user("Confirm", [](const std::string&) { return std::string("Cancel"); });
+    shown = Transfer();
+    asked = user.Texts();
+  }
+  EXPECT_EQ(asked, std::vector<std::string>{"Please insert disk 2"});
+  EXPECT_EQ(shown, "Aborted by user\n");
+  EXPECT_EQ(application->ExitCode(), 1);
+  EXPECT_EQ(Names(kDrive), (std::set<std::string>{"files.1", "setup.1", "setup.exe"}));
+}
+
+TEST_F(FloppyTransferTest, SetupWithoutEmbeddedFilesNeedsOneDisk) {
+  BuildStandAlone({});
+  EXPECT_EQ(Transfer(), "");
+  EXPECT_EQ(Names(kDrive), (std::set<std::string>{"setup.1", "setup.exe"}));
+  EXPECT_EQ(FileBytes(std::string(kDrive) + "setup.1"), FileBytes(BuildPath("setup.1")));
+}
+
+TEST_F(FloppyTransferTest, OnlyASelfExtractingSetupIsTransferred) {
+  BuildStandAlone({});
+  Engine()->BuildDistributables(program, build_dir, false);
+  std::string shown = Transfer();
+  EXPECT_EQ(shown, "Cannot transfer " + BuildPath("setup.exe") +
+                       " to floppies: it is not a self-extracting setup executable\n");
+  EXPECT_TRUE(Names(kDrive).empty());
+}
+
+TEST_F(FloppyTransferTest, FullDiskWhileWritingTheSetupArchive) {
+  testing::WriteWholeFile(program, Payload(400 * 1024, 7));
+  Start();
+  ReadDefinitionInto(*form, "object MainForm: TMainForm\n  object Install1: TInstall\n    RunAutomatic = False\n"
+                            "  end\nend\n");
+  try {
+    Engine()->BuildDistributables(program, std::string(kDrive) + "build", true);
+    FAIL();
+  } catch (const IEInstall& e) {
+    EXPECT_STREQ(e.what(),
+                 "The disk that you have specified has been determined to be either too full or is corrupt while "
+                 "trying to copy the SETUP.1 archive file. You should probably clear all files off of the drive. "
+                 "Minimally, you should leave enough space on the drive for the SETUP.1 archive file.");
+  }
+  EXPECT_FALSE(FileExists(std::string(kDrive) + "build\\setup.exe"));
+}
+
+}  // namespace
+}  // namespace vorlan
