@@ -1,41 +1,35 @@
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
-#include "engine_fixture.h"
+#include "base/file.h"
+#include "record_fixture.h"
 #include "system/registry_routines.h"
 #include "system/vorlan_registry.h"
+#include "win_test_support.h"
 
 namespace vorlan {
 namespace {
 
-using engine_test::EngineFixture;
-
-// The records this test program makes are removed again, and the record
-// root with them when nothing else is left in it.
-class InstallRecordTest : public EngineFixture {
+class InstallRecordTest : public engine_test::RecordFixture {
  protected:
-  ~InstallRecordTest() override {
-    for (const std::string& key : made_) DeleteRegKeyTree(hkLocalMachine, key);
+  // A raw value of the record, of any type.
+  static void SetRaw(const std::string& key, const char* name, DWORD type, const void* data, DWORD size) {
     TVorlanRegistry registry;
     registry.SetRootKey(HKEY_LOCAL_MACHINE);
-    if (registry.OpenKey(kInstallRecordRoot, false) && registry.GetKeyNames().empty()) {
-      registry.CloseKey();
-      registry.DeleteKey(kInstallRecordRoot);
-    }
+    ASSERT_TRUE(registry.OpenKey(key, false));
+    ASSERT_EQ(RegSetValueExA(registry.CurrentKey(), name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
   }
 
-  std::string Find(TInstall& engine, bool create) {
-    std::string key;
-    bool found = engine.FindInstallRecord(create, key);
-    EXPECT_EQ(found, !key.empty());
-    if (found) made_.push_back(key);
-    return key;
+  static double Date(const std::string& key) {
+    double value = 0;
+    DWORD size = sizeof value;
+    TVorlanRegistry registry;
+    registry.SetRootKey(HKEY_LOCAL_MACHINE);
+    EXPECT_TRUE(registry.OpenKey(key, false));
+    RegQueryValueExA(registry.CurrentKey(), "CreationDate", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    return value;
   }
-
-  static std::string Value(const std::string& key, const std::string& name) {
-    return ReadRegString(hkLocalMachine, key, name, "<none>");
-  }
-
-  std::vector<std::string> made_;
 };
 
 TEST_F(InstallRecordTest, CreatedOnceAndFoundAgain) {
@@ -87,6 +81,115 @@ TEST_F(InstallRecordTest, UnfinishedEntriesNeedARecord) {
   engine.AddUnfinishedEntry("IFreadme_txt", 1);
   EXPECT_EQ(engine.UnfinishedCount(), 2);
   EXPECT_EQ(Value(key + "\\Unfinished", "IFreadme_txt"), "1");
+}
+
+// A program file a hair's breadth newer or older is still the same program;
+// 1e-7 days or more apart it is another one.
+TEST_F(InstallRecordTest, DateMustMatchWithinATenthOfAMicroday) {
+  TInstall& engine = Load("    RunAutomatic = False\n");
+  std::string key = Find(engine, true);
+  ASSERT_FALSE(key.empty());
+  const double date = Date(key);
+  struct {
+    double offset;
+    bool same;
+  } const cases[] = {{0.99e-7, true}, {-0.99e-7, true}, {1.01e-7, false}, {-1.01e-7, false}, {1.0, false}};
+  for (const auto& c : cases) {
+    double shifted = date + c.offset;
+    SetRaw(key, "CreationDate", REG_BINARY, &shifted, sizeof shifted);
+    EXPECT_EQ(Find(engine, false), c.same ? key : "") << c.offset;
+  }
+}
+
+TEST_F(InstallRecordTest, ARecordOfTheWrongShapeIsPassedOver) {
+  TInstall& engine = Load("    RunAutomatic = False\n");
+  std::string key = Find(engine, true);
+  ASSERT_FALSE(key.empty());
+  const double date = Date(key);
+  const int32_t size = ReadRegInteger(hkLocalMachine, key, "Size", 0);
+  const std::string text = "text";
+  const DWORD number = 7;
+  struct {
+    const char* name;
+    DWORD type;
+    const void* data;
+    DWORD size;
+  } const cases[] = {
+      {"Path", REG_DWORD, &number, sizeof number},
+      {"CreationDate", REG_BINARY, &date, 4},
+      {"CreationDate", REG_SZ, text.c_str(), 5},
+      {"Size", REG_SZ, text.c_str(), 5},
+      {"Size", REG_BINARY, &size, sizeof size},
+  };
+  for (const auto& c : cases) {
+    SetRaw(key, c.name, c.type, c.data, c.size);
+    EXPECT_EQ(Find(engine, false), "") << c.name << " of type " << c.type;
+    // Put right again, the record is found.
+    WriteRegString(hkLocalMachine, key, "Path", engine.GetModulePath());
+    SetRaw(key, "CreationDate", REG_BINARY, &date, sizeof date);
+    WriteRegInteger(hkLocalMachine, key, "Size", size);
+    EXPECT_EQ(Find(engine, false), key) << c.name;
+  }
+}
+
+TEST_F(InstallRecordTest, SelfExtractingRunRecordsWhereFrom) {
+  TInstall& engine = Load("    RunAutomatic = False\n", {"-eSETUPX.EXE", "-sC:\\Load Dir"});
+  std::string key = Find(engine, true);
+  EXPECT_EQ(Value(key, "SelfExtract"), "C:\\Load Dir\\SETUPX.EXE");
+}
+
+// The local copies of downloaded archives go with the record.
+TEST_F(InstallRecordTest, RemovingTheRecordDeletesItsLocalArchives) {
+  testing::TTempDir temp;
+  TInstall& engine = Load("    RunAutomatic = False\n");
+  std::string other = Find(engine, true);
+  WriteRegInteger(hkLocalMachine, other, "Size", -1);  // now another program's
+  std::string key = UseRecord(engine);
+  ASSERT_NE(key, other);
+  std::string local = temp.Path("files.1");
+  testing::WriteWholeFile(local, "archive");
+  testing::WriteWholeFile(temp.Path("kept.1"), "archive");
+  WriteRegString(hkLocalMachine, key + "\\IFreadme", "LocalFile", local);
+  WriteRegString(hkLocalMachine, key + "\\IFblank", "LocalFile", "   ");
+  engine.AddUnfinishedEntry("IFreadme", 0);
+  engine.RemoveInstallRecord();
+  EXPECT_FALSE(KeyPresent(key));
+  EXPECT_FALSE(FileExists(local));
+  EXPECT_TRUE(FileExists(temp.Path("kept.1")));
+  EXPECT_EQ(ObjectsState().install_record_key, key);
+  // Another program's record keeps the root.
+  EXPECT_TRUE(KeyPresent(other));
+
+  // The last record takes the root with it; without a record nothing
+  // happens.
+  ObjectsState().install_record_key = other;
+  engine.RemoveInstallRecord();
+  EXPECT_FALSE(KeyPresent(kInstallRecordRoot));
+  ObjectsState().install_record_key.clear();
+  engine.RemoveInstallRecord();
+}
+
+// The maker's key goes when it is left empty, and stays while it holds
+// anything, such as the development environment's settings.
+TEST_F(InstallRecordTest, MakersKeyGoesOnlyWhenEmpty) {
+  const std::string maker = "\\Software\\Vorlan";
+  const std::string mine = maker + "\\VorlanTestKeep";
+  const bool had_maker = KeyPresent(maker);
+  TInstall& engine = Load("    RunAutomatic = False\n");
+  UseRecord(engine);
+  WriteRegString(hkLocalMachine, mine, "Kept", "yes");
+  engine.RemoveInstallRecord();
+  EXPECT_EQ(Value(mine, "Kept"), "yes");
+  DeleteRegKeyTree(hkLocalMachine, mine);
+  if (had_maker) return;  // it holds another test's settings
+
+  TVorlanRegistry registry;
+  registry.SetRootKey(HKEY_LOCAL_MACHINE);
+  ASSERT_TRUE(registry.OpenKey(maker, true));
+  registry.CloseKey();
+  UseRecord(engine);
+  engine.RemoveInstallRecord();
+  EXPECT_FALSE(KeyPresent(maker));
 }
 
 }  // namespace
