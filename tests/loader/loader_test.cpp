@@ -69,6 +69,8 @@ std::string EnvironmentWith(const std::vector<std::pair<std::string, std::string
 
 class LoaderTest : public testing::TempDirTest {
  protected:
+  enum TLayout { StandAlone, Beside, FloppyCopy, Bare };
+
   void SetUp() override {
     TempDirTest::SetUp();
     framework_.emplace(VORLAN_FRAMEWORK_DIR);
@@ -124,14 +126,16 @@ class LoaderTest : public testing::TempDirTest {
     return exe;
   }
 
-  // setup.exe ending in the record of a setup that is not stand-alone and
-  // the checksum, with setup.1 beside it.
-  std::string MakeBeside(const std::string& program = "setup_stand_in.exe") {
+  // setup.exe with setup.1 beside it, ending as a build leaves it (the
+  // record of a setup that is not stand-alone, and the checksum), as the
+  // floppy transfer does (the record alone), or as the framework directory
+  // holds the loading program (bare).
+  std::string MakeBeside(const std::string& program = "setup_stand_in.exe", TLayout layout = Beside) {
     WriteWholeFile(SetupPath("setup.1"), SetupArchive(program, kProgramName));
     auto record = EncodeSelfExtractInfo({"NOTSELFEXTRACT", 0, 0, 0, 0});
     std::string exe = SetupPath("setup.exe");
-    WriteWholeFile(exe, LoaderBytes() + std::string(record.begin(), record.end()));
-    AddFileCheckSum(exe);
+    WriteWholeFile(exe, LoaderBytes() + (layout == Bare ? "" : std::string(record.begin(), record.end())));
+    if (layout == Beside) AddFileCheckSum(exe);
     return exe;
   }
 
@@ -203,20 +207,22 @@ TStandInRecord ParseRecord(const std::string& record) {
 TEST_F(LoaderTest, StartsTheSetupProgramFromANewTemporaryDirectory) {
   const std::string s = "-s" + setup_dir_;
   struct {
-    bool stand_alone;
+    TLayout layout;
     std::string arguments;
     std::vector<std::string> expected;
     int exit_code;
   } const cases[] = {
-      {true, "", {s, "-esetup.exe", "-c"}, 0},
-      {false, "", {s, "-c"}, 3},
-      {true, "*TODISK", {s, "-esetup.exe", "-c", "-f"}, 0},
-      {true, "*n \"*X y\" *todisk", {s, "-esetup.exe", "-c", "-f", "*n", "*X y"}, 42},
-      {false, "*n", {s, "-c", "*n"}, 7},
+      {StandAlone, "", {s, "-esetup.exe", "-c"}, 0},
+      {Beside, "", {s, "-c"}, 3},
+      {FloppyCopy, "", {s, "-c"}, 0},
+      {Bare, "", {s, "-c"}, 0},
+      {StandAlone, "*TODISK", {s, "-esetup.exe", "-c", "-f"}, 0},
+      {StandAlone, "*n \"*X y\" *todisk", {s, "-esetup.exe", "-c", "-f", "*n", "*X y"}, 42},
+      {Beside, "*n", {s, "-c", "*n"}, 7},
   };
   for (const auto& c : cases) {
     std::set<std::string> before = DirectoryNames(temp_);
-    std::string exe = c.stand_alone ? MakeStandAlone() : MakeBeside();
+    std::string exe = c.layout == StandAlone ? MakeStandAlone() : MakeBeside("setup_stand_in.exe", c.layout);
     TLoaderRun run = Run(exe, c.arguments, c.exit_code);
     EXPECT_EQ(run.exit_code, static_cast<DWORD>(c.exit_code)) << c.arguments << ": " << run.errors;
     EXPECT_EQ(run.errors, "") << c.arguments;
@@ -260,7 +266,11 @@ TEST_F(LoaderTest, RefusesWithAClearMessageAndLeavesNothingBehind) {
       {"a byte of the loader in a stand-alone setup",
        [&] { std::string exe = MakeStandAlone(); flip(exe, 0x70); return exe; }, "", damaged},
       {"a byte of its setup archive",
-       [&] { std::string exe = MakeStandAlone(); flip(exe, static_cast<int64_t>(LoaderBytes().size()) + 200); return exe; },
+       [&] {
+         std::string exe = MakeStandAlone();
+         flip(exe, static_cast<int64_t>(LoaderBytes().size()) + 200);
+         return exe;
+       },
        "", damaged},
       {"a byte of its main archive", [&] { std::string exe = MakeStandAlone(); flip(exe, -150); return exe; }, "",
        damaged},
