@@ -112,14 +112,16 @@ class LoaderTest : public testing::TempDirTest {
 
   // setup.exe with both archives inside, the record and the checksum.
   std::string MakeStandAlone(const std::string& program = "setup_stand_in.exe",
-                             const std::string& exe_name = "setup.exe") {
+                             const std::string& exe_name = "setup.exe",
+                             const std::function<void(SelfExtractInfo&)>& adjust = {}) {
     WriteWholeFile(Path("stage\\payload.txt"), std::string(5000, 'p'));
     std::string loader = LoaderBytes(), setup = SetupArchive(program, kProgramName),
                 files = Archive({Path("stage\\payload.txt")});
     auto size = [](const std::string& bytes) { return static_cast<int32_t>(bytes.size()); };
     int32_t setup_start = size(loader), files_start = setup_start + size(setup);
-    auto record = EncodeSelfExtractInfo(
-        {"SELFEXTRACTING", setup_start, files_start - 1, files_start, files_start + size(files) - 1});
+    SelfExtractInfo info{"SELFEXTRACTING", setup_start, files_start - 1, files_start, files_start + size(files) - 1};
+    if (adjust) adjust(info);
+    auto record = EncodeSelfExtractInfo(info);
     std::string exe = SetupPath(exe_name);
     WriteWholeFile(exe, loader + setup + files + std::string(record.begin(), record.end()));
     AddFileCheckSum(exe);
@@ -278,6 +280,12 @@ TEST_F(LoaderTest, RefusesWithAClearMessageAndLeavesNothingBehind) {
        "", damaged},
       {"a byte of its checksum", [&] { std::string exe = MakeStandAlone(); flip(exe, -1); return exe; }, "",
        damaged},
+      {"a record that puts the main archive past the end, checksum intact",
+       [&] {
+         return MakeStandAlone("setup_stand_in.exe", "setup.exe",
+                               [](SelfExtractInfo& info) { info.FilesArchiveEnd += 97; });
+       },
+       "", damaged},
       {"a byte of a setup.exe beside setup.1", [&] { std::string exe = MakeBeside(); flip(exe, 0x70); return exe; },
        "", damaged},
       {"setup.1 missing",
