@@ -10,7 +10,6 @@
 #include "paths/unique_component_name.h"
 #include "system/program_launcher.h"
 #include "widgets/application.h"
-#include "widgets/error_message.h"
 
 namespace vorlan {
 
@@ -49,6 +48,8 @@ TCustomInstall::TCustomInstall(TComponent* owner) : TFileContainer(owner, type_c
   MarkDestDirTypeByConstructor();
   SetDestDir("\\MyApplication");
   SetDescription("TInstall component");
+  // The run sequence fires OnAfterInstallObjects once, after the last pass.
+  SetFireAfterInstallObjects(false);
   SetTheInstall(this);
   if (Designing()) {
     CreateAuthoringTranslator();
@@ -212,19 +213,6 @@ void TCustomInstall::FormActivated(TObject* /*sender*/) {
   if (form && !Owner()->Destroying() && saved_on_activate_) UnhookMainForm();
   Process();
 }
-
-void TCustomInstall::HandleException(TObject* /*sender*/, const std::exception& error) {
-  TApplication* application = Application();
-  if (!application) {
-    ShowErrorMessage(error.what());
-    return;
-  }
-  application->ShowException(error);
-  application->SetExitCode(1);
-  application->Terminate();
-}
-
-void TCustomInstall::Process() { throw IEInstall(engine_error::kRunNotAvailable); }
 
 void TCustomInstall::Notification(TComponent* component, TOperation operation) {
   TFileContainer::Notification(component, operation);

@@ -159,7 +159,35 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   virtual void TransferToFloppies(const std::string& drive);
 
   // The run sequence.
+  // One pass over every install object of this type code, in creation
+  // order; the status text (none when blank) shows while it installs.
+  virtual void InstallByTypeCode(int code, const std::string& status_text);
+  // Once per run, with the remote file list of a remote distribution.
+  void ReadArchiveInfo() override;
+  virtual void NotifyGoodInstall();
+  virtual void NotifyBadInstall();
+  // Starts the included files marked RunAfterInstall that OnBeforeRunFile
+  // lets go.
+  virtual void RunFilesAfterInstall();
+  // Whether the user may cancel: OnUserAbort may refuse.
+  virtual bool DoUserAbort();
+  // Asks the application to end unless OnBeforeShutdown refuses.
+  void Shutdown();
+  // With -e: the main archive starts where the self-extracting executable's
+  // record says.
+  void ReadSelfExtractOffset();
 
+ private:
+  void PrepareRun();
+  void InstallTree();
+  void RetryDeferredRegistrations();
+  // Answers whether the run ended in the reboot branch.
+  bool FinishWithReboot();
+  void FinishRun();
+  void HandleRunFailure(const std::exception& error);
+  void EndApplication();
+
+ public:
   // The install record, the unfinished list, RunOnce and the reboot.
   // Deletes the record with the local archive copies it names.
   void RemoveInstallRecord();

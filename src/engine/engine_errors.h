@@ -23,9 +23,6 @@ inline constexpr const char* kRunOnceNotWritten =
     "Cannot register the install to be run on reboot in the RunOnce key in the registry";
 inline constexpr const char* kInvalidUnfinishedEntry = "There is an invalid entry for the unfinished install list %s";
 
-// The run modes whose work this build does not contain yet.
-inline constexpr const char* kRunNotAvailable = "The installation run is not available in this build";
-
 // Build mode, the self-extracting setup and the floppy transfer.
 inline constexpr const char* kNoBuildInf =
     "Need to have a BUILD.INF file in this directory with the first line specifying the build directory";
@@ -58,5 +55,14 @@ inline constexpr const char* kFloppySetupExe = "Cannot create setup.exe on the A
 inline constexpr const char* kFloppySetupArchive = "Cannot create setup.1 on the A drive. Probably not enough room";
 inline constexpr const char* kInsertDisk = "Please insert disk %d";
 inline constexpr const char* kAbortedByUser = "Aborted by user";
+
+// The run sequence.
+inline constexpr const char* kLoadingProgramPathMissing =
+    "The path of the loading program was not passed correctly. If you are running your install project in the IDE, "
+    "then you need to add two command line parameters. In Run | Parameters | \"Run Parameters\", type in: -d "
+    "\"-sBUILDPATH\" where BUILDPATH is the path into which you built the distributables. Example: -d "
+    "\"-sC:\\My Build\".";
+inline constexpr const char* kRemoteListUnreadable = "Cannot read the remote list of files: %s";
+inline constexpr const char* kReadingFileInformation = "Reading file information...";
 
 }  // namespace vorlan::engine_error

@@ -94,6 +94,11 @@ class TCustomInstallFile : public TFileRelated {
   bool ReplacedAtReboot() const { return replaced_at_reboot_; }
   bool CompressedInBuild() const { return compressed_in_build_; }
   void SetCompressedInBuild(bool value) { compressed_in_build_ = value; }
+  // What a remote distribution's file list tells of the source before its
+  // archive is downloaded; the packed size stays as it was.
+  void SetListedSourceInfo(int32_t size, TDateTime date, const std::string& version) {
+    SetSourceInfo(size, packed_size_, date, version.substr(0, 20));
+  }
 
   // The source on the build machine: IncludeFromDir\FileName.
   std::string SourcePath() const;

@@ -2,6 +2,7 @@
 
 #include "base/exceptions.h"
 #include "base/strings.h"
+#include "engine/engine_errors.h"
 #include "engine_fixture.h"
 #include "objects/install_group.h"
 #include "win_test_support.h"
@@ -101,7 +102,8 @@ TEST_F(EngineRunModeTest, FirstActivationOnlyStartsTheRun) {
   });
   ReadDefinitionInto(*form, "object MainForm: TMainForm\n  object Install1: TInstall\n  end\nend\n");
   TInstall& engine = *Engine();
-  EXPECT_EQ(Message([&] { form->Activate(); }), "The installation run is not available in this build");
+  // Without -s the run stops at once, which is all this test needs of it.
+  EXPECT_EQ(Message([&] { form->Activate(); }), engine_error::kLoadingProgramPathMissing);
   EXPECT_TRUE(engine.Activated());
   EXPECT_EQ(saved, 1);
   EXPECT_EQ(sender, form.get());
@@ -139,8 +141,9 @@ TEST_F(EngineRunModeTest, RunFailureReachesTheApplicationsHandler) {
   application->HandleException(&engine, IEInstall("Failed on purpose"));
   _putenv("VORLAN_UNATTENDED=");
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Failed on purpose\n");
-  EXPECT_TRUE(application->Terminated());
-  EXPECT_EQ(application->ExitCode(), 1);
+  // Outside a run the error is only shown.
+  EXPECT_FALSE(application->Terminated());
+  EXPECT_EQ(application->ExitCode(), 0);
   delete &engine;
   EXPECT_FALSE(static_cast<bool>(application->OnException()));
 }

@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "archive/vorlan_compress.h"
+#include "objects/install_types.h"
+#include "system/registry_routines.h"
 #include "system/unique_handle.h"
 #include "win_test_support.h"
 
@@ -69,6 +74,11 @@ class SetupProgramTest : public testing::TempDirTest {
   int runs_ = 0;
 };
 
+std::string ReadFileOrNone(const std::string& path) {
+  if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return "<none>";
+  return testing::ReadWholeFile(path);
+}
+
 constexpr const char* kInvalid =
     ">. Valid command line parameters are: -b (Build), -d (Debug), -f (Transfer to floppies), -e (Called by "
     "self-extractor), -r (After reboot)\n";
@@ -124,12 +134,46 @@ TEST_F(SetupProgramTest, TwoEnginesAreRefused) {
       << run.errors;
 }
 
-// The shipped skeleton has no run sequence yet: its first activation ends
-// in the engine's handler, which shows why and ends the program.
+// The shipped skeleton expects the loading program's directory: without
+// -s its first activation ends in the engine's handler, which shows why
+// and ends the program.
 TEST_F(SetupProgramTest, RunFailureEndsThroughTheEnginesHandler) {
-  TRun run = Run("engine_test_plain.exe", "-sC:\\Setup");
+  TRun run = Run("engine_test_plain.exe", "");
   EXPECT_EQ(run.exit_code, 1u);
-  EXPECT_EQ(run.errors, "The installation run is not available in this build\n");
+  EXPECT_EQ(run.errors,
+            "The path of the loading program was not passed correctly. If you are running your install project in the "
+            "IDE, then you need to add two command line parameters. In Run | Parameters | \"Run Parameters\", type "
+            "in: -d \"-sBUILDPATH\" where BUILDPATH is the path into which you built the distributables. Example: "
+            "-d \"-sC:\\My Build\".\n");
+}
+
+// A definition without dialog managers installs from the archive beside
+// the loading program with no window but the main form, and ends by itself.
+// The archive knows its members by their sources, where the definition
+// says they were.
+TEST_F(SetupProgramTest, SilentInstallationEndsByItself) {
+  const std::string sources = "C:\\VorlanSilentSource", installed = "C:\\VorlanSilentTest";
+  const std::string values(5000, '\x7f');
+  CreateDirectoryA(sources.c_str(), nullptr);
+  testing::WriteWholeFile(sources + "\\readme.txt", "Read me first");
+  testing::WriteWholeFile(sources + "\\values.bin", values);
+  {
+    TVorlanCompress archive(nullptr);
+    archive.SetCompressedFile(Path("files.1"));
+    archive.SetFilesToProcess({sources + "\\readme.txt"});
+    archive.Add(false, 1);
+    archive.SetFilesToProcess({sources + "\\values.bin"});
+    archive.Add(true, 2);
+  }
+  TRun run = Run("engine_test_silent.exe", "\"-s" + Dir() + "\"");
+  EXPECT_EQ(run.exit_code, 0u) << run.errors;
+  EXPECT_EQ(run.errors, "");
+  EXPECT_EQ(ReadFileOrNone(installed + "\\readme.txt"), "Read me first");
+  EXPECT_TRUE(ReadFileOrNone(installed + "\\data\\values.bin") == values) << "values.bin differs";
+  DeleteRegKeyTree(hkLocalMachine, std::string(kUninstallKeyPrefix) + "Vorlan Silent Test");
+  std::error_code ignored;
+  std::filesystem::remove_all(installed, ignored);
+  std::filesystem::remove_all(sources, ignored);
 }
 
 }  // namespace
