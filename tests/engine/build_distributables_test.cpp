@@ -20,6 +20,7 @@ using engine_test::FileBytes;
 using engine_test::MemberNames;
 using engine_test::Payload;
 using engine_test::RecordAt;
+using engine_test::SameBytes;
 using engine_test::Slice;
 
 // The archive follows the tree's order of the files, not the definition's.
@@ -80,7 +81,7 @@ TEST_F(BuildDistributablesTest, TraditionalBuildWithoutFiles) {
   const size_t loader = std::string(kLoaderBytes).size();
   ASSERT_EQ(exe.size(), loader + setup_archive.size() + 56 + 40);
   EXPECT_EQ(exe.substr(0, loader), kLoaderBytes);
-  EXPECT_EQ(exe.substr(loader, setup_archive.size()), setup_archive);
+  EXPECT_TRUE(SameBytes(exe.substr(loader, setup_archive.size()), setup_archive));
   SelfExtractInfo info = RecordAt(exe, exe.size() - 96);
   EXPECT_EQ(info.Signature, "SELFEXTRACTING");
   EXPECT_EQ(info.SetupArchiveStart, static_cast<int32_t>(loader));
@@ -116,12 +117,12 @@ TEST_F(BuildDistributablesTest, TraditionalBuildWithFiles) {
   ASSERT_EQ(exe.size(), loader + setup_archive.size() + files_archive.size() + 96);
   SelfExtractInfo info = RecordAt(exe, exe.size() - 96);
   EXPECT_EQ(info.Signature, "SELFEXTRACTING");
-  EXPECT_EQ(Slice(exe, info.SetupArchiveStart, info.SetupArchiveEnd), setup_archive);
-  EXPECT_EQ(Slice(exe, info.FilesArchiveStart, info.FilesArchiveEnd), files_archive);
+  EXPECT_TRUE(SameBytes(Slice(exe, info.SetupArchiveStart, info.SetupArchiveEnd), setup_archive));
+  EXPECT_TRUE(SameBytes(Slice(exe, info.FilesArchiveStart, info.FilesArchiveEnd), files_archive));
   EXPECT_EQ(info.FilesArchiveStart, info.SetupArchiveEnd + 1);
   EXPECT_EQ(static_cast<size_t>(info.FilesArchiveEnd), exe.size() - 97);
   // The archive inside the executable reads as the one beside it.
-  EXPECT_EQ(Extracted(BuildPath("setup.exe"), info.FilesArchiveStart, sources[0]), FileBytes(sources[0]));
+  EXPECT_TRUE(SameBytes(Extracted(BuildPath("setup.exe"), info.FilesArchiveStart, sources[0]), FileBytes(sources[0])));
   EXPECT_EQ(Extracted(BuildPath("setup.exe"), info.SetupArchiveStart, readme), "read me first");
 }
 
@@ -144,7 +145,7 @@ TEST_F(BuildDistributablesTest, TrailerFollowsTheLoadingProgram) {
   std::string other_build = Temp("plain build");
   engine.SetUseLoadingProgram(false);
   engine.BuildDistributables(program, other_build, false);
-  EXPECT_EQ(FileBytes(other_build + "\\product_setup.exe"), FileBytes(program) + not_self_extract);
+  EXPECT_TRUE(SameBytes(FileBytes(other_build + "\\product_setup.exe"), FileBytes(program) + not_self_extract));
   EXPECT_FALSE(FileExists(other_build + "\\setup.exe"));
   EXPECT_FALSE(FileExists(other_build + "\\setup.1"));
   EXPECT_TRUE(FileExists(other_build + "\\files.1"));

@@ -39,6 +39,14 @@ SelfExtractInfo RecordAt(const std::string& bytes, size_t position) {
 
 std::string FileBytes(const std::string& path) { return FileExists(path) ? testing::ReadWholeFile(path) : ""; }
 
+::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected) {
+  if (actual == expected) return ::testing::AssertionSuccess();
+  size_t at = 0;
+  while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
+  return ::testing::AssertionFailure() << actual.size() << " bytes where " << expected.size()
+                                       << " were expected, first difference at " << at;
+}
+
 BuildFixture::BuildFixture()
     : framework_dir(temp_.Path("framework")), program(temp_.Path("program\\product_setup.exe")),
       build_dir(temp_.Path("build")) {

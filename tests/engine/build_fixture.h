@@ -24,6 +24,9 @@ std::string Slice(const std::string& bytes, size_t start, size_t end_inclusive);
 SelfExtractInfo RecordAt(const std::string& bytes, size_t position);
 // Whatever the file holds; empty when it is missing.
 std::string FileBytes(const std::string& path);
+// Equal contents; a failure tells the sizes and the first difference, not
+// the bytes.
+::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected);
 
 class BuildFixture : public EngineFixture {
  protected:

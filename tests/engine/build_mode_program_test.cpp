@@ -79,5 +79,23 @@ TEST_F(BuildModeProgramTest, BuildWritesTheStandAloneSetup) {
   EXPECT_EQ(FileBytes(BuildPath("setup.exe")).substr(0, info.SetupArchiveStart), kLoaderBytes);
 }
 
+// The framework's own loading program runs what the build made: it
+// unpacks this program from setup.exe and starts it with -s, -e and -c.
+TEST_F(BuildModeProgramTest, BuiltSetupStartsThroughTheLoadingProgram) {
+  registration.emplace(VORLAN_FRAMEWORK_DIR);
+  WriteBuildInf(build_dir);
+  ASSERT_EQ(Run("-b").exit_code, 0u);
+  std::string report = Temp("report.txt");
+  SetEnvironmentVariableA("VORLAN_UNATTENDED", "1");
+  SetEnvironmentVariableA("VORLAN_RUN_MODE_FILE", report.c_str());
+  testing::TProgramRun run = testing::RunProgram("\"" + BuildPath("setup.exe") + "\"", 30000);
+  SetEnvironmentVariableA("VORLAN_UNATTENDED", nullptr);
+  SetEnvironmentVariableA("VORLAN_RUN_MODE_FILE", nullptr);
+  EXPECT_TRUE(run.ended);
+  EXPECT_EQ(run.exit_code, 0u) << run.output;
+  std::string expected = "activated switches=esc s=" + build_dir + " loading=" + build_dir + " ";
+  EXPECT_EQ(FileBytes(report).substr(0, expected.size()), expected);
+}
+
 }  // namespace
 }  // namespace vorlan
