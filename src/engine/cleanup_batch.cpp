@@ -30,6 +30,29 @@ TStringList DirectoryEntries(const std::string& directory) {
 // Quoted, so that a path with blanks (a profile's temporary directory)
 // stays one argument.
 std::string Line(const char* command, const std::string& path) { return std::string(command) + " \"" + path + "\"\r\n"; }
+
+// The batch starts while the program is still ending, and a running
+// program cannot be erased: the erase is tried again until the program is
+// gone, at most 10000 times (a few seconds; counted in four variables of
+// up to ten characters, as small environments allow), so that a program
+// that can never go does not keep the batch running.
+std::string EraseWhenEnded(const std::string& program) {
+  constexpr int kLevels = 4;
+  std::string quoted = "\"" + program + "\"";
+  std::string lines;
+  for (int level = 1; level <= kLevels; ++level) {
+    lines += "SET VORLANWAIT" + std::to_string(level) + "=\r\n:WAIT" + std::to_string(level) + "\r\n";
+  }
+  lines += "ERASE " + quoted + "\r\nIF NOT EXIST " + quoted + " GOTO ERASED\r\n";
+  for (int level = kLevels; level >= 1; --level) {
+    std::string counter = "VORLANWAIT" + std::to_string(level);
+    lines += "SET " + counter + "=%" + counter + "%x\r\nIF NOT \"%" + counter + "%\"==\"xxxxxxxxxx\" GOTO WAIT" +
+             std::to_string(level) + "\r\n";
+  }
+  lines += ":ERASED\r\n";
+  for (int level = 1; level <= kLevels; ++level) lines += "SET VORLANWAIT" + std::to_string(level) + "=\r\n";
+  return lines;
+}
 }  // namespace
 
 void TCustomInstall::WriteCleanupBatch() {
@@ -45,7 +68,7 @@ void TCustomInstall::WriteCleanupBatch() {
   if (RunsInLibrary()) return;
   std::string batch = ChangeFileExt(CreateTempFileName(false), ".bat");
   std::string program = RunningProgramPath();
-  std::string lines = Line("ERASE", program) + Line("DELTREE /Y", RemoveBackslash(ExtractFileDir(program))) +
+  std::string lines = EraseWhenEnded(program) + Line("DELTREE /Y", RemoveBackslash(ExtractFileDir(program))) +
                       Line("ERASE", ChangeFileExt(batch, ".PIF")) + Line("ERASE", batch);
   TFileStream stream(batch, TFileMode::Create);
   if (stream.Write(lines.data(), lines.size()) != lines.size()) {
