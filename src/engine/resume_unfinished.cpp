@@ -53,8 +53,11 @@ void TCustomInstall::ResumeUnfinished() {
   ReadUnfinishedList(entries);
   ClearUnfinishedList();
   for (const std::string& entry : entries) ResumeEntry(entry, this);
+  NotifyGoodInstall();
   WriteCleanupBatch();
   RemoveInstallRecord();
+  if (RunAutomatic()) Shutdown();
+  RunFilesAfterInstall();
   in_progress_ = false;
 }
 
