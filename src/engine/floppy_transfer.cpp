@@ -69,9 +69,11 @@ void TCustomInstall::CopySetupPart(const std::string& executable, const SelfExtr
 void TCustomInstall::SpanFilesOntoFloppies(const std::string& executable, const std::string& drive,
                                            int32_t files_start) {
   TVorlanCompress& archive = MainArchive();
-  TScopeExit reset([&archive] {
+  // The shared archive must not read the next archive at this one's offset.
+  TScopeExit reset([&archive, offset = archive.Offset()] {
     archive.SetOnNewDisk(nullptr);
     archive.SetOnStatus(nullptr);
+    archive.SetOffset(offset);
   });
   archive.SetOnNewDisk([this](TVorlanCompress&, int disk, std::string&) { PromptForFloppy(disk); });
   archive.SetOnStatus([this](TVorlanCompress&, TlzhFileStats& stats) {

@@ -15,6 +15,10 @@
 #include "base/file.h"
 #include "box_answerer.h"
 #include "build_fixture.h"
+#include "objects/install_file.h"
+#include "objects/install_types.h"
+#include "paths/path_specifier.h"
+#include "system/registry_routines.h"
 #include "system/unique_handle.h"
 
 namespace vorlan {
@@ -209,6 +213,72 @@ TEST_F(FloppyTransferTest, FullDiskWhileWritingTheSetupArchive) {
                  "Minimally, you should leave enough space on the drive for the SETUP.1 archive file.");
   }
   EXPECT_FALSE(FileExists(std::string(kDrive) + "build\\setup.exe"));
+}
+
+// The user installs from the disks: disk 1 is in the drive, its setup
+// program runs from there and asks for each further disk as a file on it is
+// reached.
+TEST_F(FloppyTransferTest, InstallationFromTheDisksAsksForEachNextDisk) {
+  std::vector<std::string> sources = Sources(4);
+  BuildStandAlone(sources);
+  {
+    int in_drive = 1;
+    engine_test::TBoxAnswerer user("Confirm", [&](const std::string& text) {
+      TakeOut(in_drive);
+      in_drive = AskedDisk(text);
+      if (in_drive == 1) PutIn(1);
+      return std::string("OK");
+    });
+    ASSERT_EQ(Transfer(), "");
+  }
+  TakeOut(1);
+  PutIn(1);
+
+  std::string product = "VorlanFloppyTest " + ExtractFileName(temp_.Dir());
+  std::string dest_dir = Temp("installed");
+  std::vector<std::string> asked;
+  {
+    int in_drive = 1;
+    engine_test::TBoxAnswerer user("Information", [&](const std::string& text) {
+      int disk = std::stoi(text.substr(text.rfind('#') + 1));
+      if (disk != in_drive) {
+        EmptyDrive();
+        PutIn(disk);
+        in_drive = disk;
+      }
+      return std::string("OK");
+    });
+    _putenv("VORLAN_UNATTENDED=1");
+    ::testing::internal::CaptureStderr();
+    Load("    RunAutomatic = False\n", {"-sA:"});
+    Engine()->Information().SetProductName(product);
+    auto* dest = new TPathSpecifier(form.get());
+    dest->SetName("psInstalled");
+    dest->OnGetPath().Assign([dest_dir](TInstallContainer*, std::string& out) { out = dest_dir; });
+    for (size_t i = 0; i < sources.size(); ++i) {
+      auto* file = new TInstallFile(form.get());
+      file->SetName("File" + std::to_string(i + 1));
+      file->SetContainer(Engine());
+      file->SetUniqueID(static_cast<int>(i + 1));
+      file->SetIncludeFromDir(ExtractFileDir(sources[i]));
+      file->SetFileName(ExtractFileName(sources[i]));
+      file->SetDestDirType(dest);
+    }
+    Engine()->Process();
+    std::string shown = ::testing::internal::GetCapturedStderr();
+    _putenv("VORLAN_UNATTENDED=");
+    EXPECT_EQ(shown, "");
+    asked = user.Texts();
+  }
+  std::string record;
+  if (Engine()->FindInstallRecord(false, record)) DeleteRegKeyTree(hkLocalMachine, record);
+  DeleteRegKeyTree(hkLocalMachine, kUninstallKeyPrefix + product);
+
+  EXPECT_FALSE(asked.empty());
+  for (const std::string& text : asked) EXPECT_EQ(text.rfind("Please insert disk #", 0), 0u) << text;
+  for (const std::string& source : sources) {
+    EXPECT_TRUE(SameBytes(FileBytes(dest_dir + "\\" + ExtractFileName(source)), FileBytes(source))) << source;
+  }
 }
 
 }  // namespace
