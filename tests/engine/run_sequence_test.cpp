@@ -4,10 +4,13 @@
 
 #include <algorithm>
 
+#include "archive/self_extract_info.h"
+#include "archive/vorlan_compress.h"
 #include "base/exceptions.h"
 #include "base/file.h"
 #include "engine/engine_errors.h"
 #include "objects/install_directory.h"
+#include "objects/objects_module.h"
 #include "run_fixture.h"
 #include "system/registry_routines.h"
 
@@ -257,6 +260,28 @@ TEST_F(RunSequenceTest, PreparationFailuresAreShownWithTheFailurePages) {
     EXPECT_TRUE(application->Terminated());
     EXPECT_EQ(application->ExitCode(), 1);
   }
+}
+
+// With -e the main archive lies inside the self-extracting executable,
+// after the loading program and the setup archive.
+TEST_F(RunSequenceTest, SelfExtractingSetupInstallsFromInsideItself) {
+  LoadEngine("", {"-esetup.exe"});
+  TInstallFile* first = MakeFile("First", "first.txt", "one");
+  BuildArchive({first});
+  std::string files = testing::ReadWholeFile(temp.Path("files.1"));
+  DeleteFileAt(temp.Path("files.1"));
+  std::string loader(3000, 'L'), setup(500, 'S');
+  int32_t start = static_cast<int32_t>(loader.size() + setup.size());
+  auto record = EncodeSelfExtractInfo({"SELFEXTRACTING", 3000, start - 1, start,
+                                       static_cast<int32_t>(start + files.size() - 1)});
+  testing::WriteWholeFile(temp.Path("setup.exe"),
+                          loader + setup + files + std::string(record.begin(), record.end()) + std::string(40, 'c'));
+
+  Activate();
+
+  EXPECT_EQ(MainArchive().Offset(), start);
+  EXPECT_EQ(testing::ReadWholeFile(Dest("first.txt")), "one");
+  EXPECT_EQ(application->ExitCode(), 0);
 }
 
 // Without -s the loading program's directory is unknown: the run stops

@@ -8,9 +8,11 @@
 #include <filesystem>
 
 #include "archive/vorlan_compress.h"
+#include "base/strings.h"
 #include "objects/install_types.h"
 #include "system/registry_routines.h"
 #include "system/unique_handle.h"
+#include "system/vorlan_registry.h"
 #include "win_test_support.h"
 
 namespace vorlan {
@@ -73,6 +75,23 @@ class SetupProgramTest : public testing::TempDirTest {
 
   int runs_ = 0;
 };
+
+// Deletes the install records that name program and answers how many there were.
+int DeleteInstallRecordsOf(const std::string& program) {
+  const std::string root = "\\SOFTWARE\\Kavix\\Install";
+  TVorlanRegistry registry;
+  registry.SetRootKey(HKEY_LOCAL_MACHINE);
+  if (!registry.OpenKey(root, false)) return 0;
+  TStringList names = registry.GetKeyNames();
+  registry.CloseKey();
+  int found = 0;
+  for (const std::string& name : names) {
+    if (!SameText(ReadRegString(hkLocalMachine, root + "\\" + name, "Path", ""), program)) continue;
+    DeleteRegKeyTree(hkLocalMachine, root + "\\" + name);
+    ++found;
+  }
+  return found;
+}
 
 std::string ReadFileOrNone(const std::string& path) {
   if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return "<none>";
@@ -170,6 +189,8 @@ TEST_F(SetupProgramTest, SilentInstallationEndsByItself) {
   EXPECT_EQ(run.errors, "");
   EXPECT_EQ(ReadFileOrNone(installed + "\\readme.txt"), "Read me first");
   EXPECT_TRUE(ReadFileOrNone(installed + "\\data\\values.bin") == values) << "values.bin differs";
+  // A successful run leaves no install record behind.
+  EXPECT_EQ(DeleteInstallRecordsOf(BuiltFile("engine_test_silent.exe")), 0);
   DeleteRegKeyTree(hkLocalMachine, std::string(kUninstallKeyPrefix) + "Vorlan Silent Test");
   std::error_code ignored;
   std::filesystem::remove_all(installed, ignored);
