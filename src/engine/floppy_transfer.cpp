@@ -9,6 +9,7 @@
 #include "archive/self_extract_info.h"
 #include "archive/vorlan_compress.h"
 #include "base/exceptions.h"
+#include "base/file.h"
 #include "base/strings.h"
 #include "engine/chunk_copy.h"
 #include "engine/custom_install.h"
@@ -32,6 +33,19 @@ class TArrowCursor {
   HCURSOR previous_;
 };
 
+// The archives lie one after the other between the loading program and the
+// trailer.
+bool LocatesItsArchives(const SelfExtractInfo& info, int64_t size) {
+  int64_t trailer = size - kSelfExtractTrailerSize;
+  bool setup = 0 < info.SetupArchiveStart && info.SetupArchiveStart <= info.SetupArchiveEnd &&
+               info.SetupArchiveEnd < trailer;
+  bool files = info.FilesArchiveStart == 0
+                   ? info.FilesArchiveEnd == 0
+                   : info.SetupArchiveEnd < info.FilesArchiveStart && info.FilesArchiveStart <= info.FilesArchiveEnd &&
+                         info.FilesArchiveEnd < trailer;
+  return info.Signature == "SELFEXTRACTING" && setup && files;
+}
+
 // Copies count bytes of executable from start into a new file on the disk.
 void CopyOntoDisk(TFileStream& executable, int64_t start, int64_t count, const std::string& target,
                   const char* no_room) {
@@ -48,7 +62,9 @@ void TCustomInstall::TransferToFloppies(const std::string& drive) {
     std::string executable = GetArchivePath();
     SelfExtractInfo info = ReadSelfExtractInfo(executable);
     // Any other record would put the wrong bytes on the disks without a word.
-    if (info.Signature != "SELFEXTRACTING") throw IEInstall(engine_error::kNotSelfExtracting, executable);
+    if (!LocatesItsArchives(info, FileSizeOf(executable).value_or(0))) {
+      throw IEInstall(engine_error::kNotSelfExtracting, executable);
+    }
     CopySetupPart(executable, info, drive);
     if (info.FilesArchiveStart != 0) SpanFilesOntoFloppies(executable, drive, info.FilesArchiveStart);
   });

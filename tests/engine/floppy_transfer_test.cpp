@@ -190,12 +190,33 @@ TEST_F(FloppyTransferTest, SetupWithoutEmbeddedFilesNeedsOneDisk) {
 }
 
 TEST_F(FloppyTransferTest, OnlyASelfExtractingSetupIsTransferred) {
-  BuildStandAlone({});
-  Engine()->BuildDistributables(program, build_dir, false);
-  std::string shown = Transfer();
-  EXPECT_EQ(shown, "Cannot transfer " + BuildPath("setup.exe") +
-                       " to floppies: it is not a self-extracting setup executable\n");
-  EXPECT_TRUE(Names(kDrive).empty());
+  BuildStandAlone(Sources(1));
+  const std::string exe = FileBytes(BuildPath("setup.exe"));
+  const SelfExtractInfo good = ReadSelfExtractInfo(BuildPath("setup.exe"));
+  const int32_t trailer = static_cast<int32_t>(exe.size()) - 96;
+  struct {
+    const char* what;
+    SelfExtractInfo record;
+  } const cases[] = {
+      {"not self-extracting", {"NOTSELFEXTRACT", 0, 0, 0, 0}},
+      {"setup archive into the trailer", {"SELFEXTRACTING", good.SetupArchiveStart, trailer, 0, 0}},
+      {"setup archive ending before it starts",
+       {"SELFEXTRACTING", good.SetupArchiveStart, good.SetupArchiveStart - 1, 0, 0}},
+      {"main archive inside the setup archive",
+       {"SELFEXTRACTING", good.SetupArchiveStart, good.SetupArchiveEnd, good.SetupArchiveEnd, good.FilesArchiveEnd}},
+      {"main archive into the trailer",
+       {"SELFEXTRACTING", good.SetupArchiveStart, good.SetupArchiveEnd, good.FilesArchiveStart, trailer}},
+  };
+  for (const auto& c : cases) {
+    TSelfExtractInfoBytes record = EncodeSelfExtractInfo(c.record);
+    testing::WriteWholeFile(BuildPath("setup.exe"), exe.substr(0, trailer) +
+                                                        std::string(record.begin(), record.end()) +
+                                                        exe.substr(trailer + 56));
+    EXPECT_EQ(Transfer(), "Cannot transfer " + BuildPath("setup.exe") +
+                              " to floppies: it is not a self-extracting setup executable\n")
+        << c.what;
+    EXPECT_TRUE(Names(kDrive).empty()) << c.what;
+  }
 }
 
 TEST_F(FloppyTransferTest, FullDiskWhileWritingTheSetupArchive) {
