@@ -233,6 +233,35 @@ TEST_F(BuildDistributablesTest, FailuresNameWhatIsMissing) {
   }
 }
 
+TEST_F(BuildDistributablesTest, ReadOnlyTargetsAreNotReplaced) {
+  TInstall& engine = LoadProduct("", {});
+  std::string loader = framework_dir + "\\VorlanLoadProgram.exe";
+  struct {
+    bool use_loading_program;
+    std::string target;
+    std::string message;
+  } const cases[] = {
+      {true, BuildPath("setup.exe"),
+       "Cannot copy the loading program from " + loader + " to " + BuildPath("setup.exe")},
+      {false, BuildPath("product_setup.exe"),
+       "Cannot copy the installation application from " + program + " to " + BuildPath("product_setup.exe")},
+  };
+  for (const auto& c : cases) {
+    engine.SetUseLoadingProgram(c.use_loading_program);
+    ForceDirectories(build_dir);
+    testing::WriteWholeFile(c.target, "kept");
+    SetFileAttributesAt(c.target, kAttrReadOnly);
+    try {
+      engine.BuildDistributables(program, build_dir, false);
+      ADD_FAILURE() << c.message;
+    } catch (const IEInstall& e) {
+      EXPECT_EQ(e.what(), c.message);
+    }
+    EXPECT_EQ(FileBytes(c.target), "kept");
+    SetFileAttributesAt(c.target, kAttrNormal);
+  }
+}
+
 TEST_F(BuildDistributablesTest, CancelledBuildStopsAtItsNextCopy) {
   TInstall& engine = LoadProduct("", {});
   SetBuildCancelled(true);

@@ -219,21 +219,32 @@ TEST_F(FloppyTransferTest, OnlyASelfExtractingSetupIsTransferred) {
   }
 }
 
-TEST_F(FloppyTransferTest, FullDiskWhileWritingTheSetupArchive) {
-  testing::WriteWholeFile(program, Payload(400 * 1024, 7));
+TEST_F(FloppyTransferTest, BuildOntoAFullDisk) {
+  struct {
+    size_t program_size;
+    std::string message;
+  } const cases[] = {
+      {400 * 1024,
+       "The disk that you have specified has been determined to be either too full or is corrupt while trying to "
+       "copy the SETUP.1 archive file. You should probably clear all files off of the drive. Minimally, you should "
+       "leave enough space on the drive for the SETUP.1 archive file."},
+      // setup.1 fits, but not a second time inside setup.exe.
+      {150 * 1024, "Cannot create the self-extracting exe because A:\\build\\setup.1 could not be loaded onto "
+                   "A:\\build\\setup.exe"},
+  };
   Start();
   ReadDefinitionInto(*form, "object MainForm: TMainForm\n  object Install1: TInstall\n    RunAutomatic = False\n"
                             "  end\nend\n");
-  try {
-    Engine()->BuildDistributables(program, std::string(kDrive) + "build", true);
-    FAIL();
-  } catch (const IEInstall& e) {
-    EXPECT_STREQ(e.what(),
-                 "The disk that you have specified has been determined to be either too full or is corrupt while "
-                 "trying to copy the SETUP.1 archive file. You should probably clear all files off of the drive. "
-                 "Minimally, you should leave enough space on the drive for the SETUP.1 archive file.");
+  for (const auto& c : cases) {
+    EmptyDrive();
+    testing::WriteWholeFile(program, Payload(c.program_size, 7));
+    try {
+      Engine()->BuildDistributables(program, "A:\\build", true);
+      ADD_FAILURE() << c.program_size;
+    } catch (const IEInstall& e) {
+      EXPECT_EQ(e.what(), c.message);
+    }
   }
-  EXPECT_FALSE(FileExists(std::string(kDrive) + "build\\setup.exe"));
 }
 
 // The user installs from the disks: disk 1 is in the drive, its setup
