@@ -18,3 +18,13 @@ HRESULT WINAPI DllRegisterServer(void) {
   return S_OK;
 #endif
 }
+
+// Takes back what DllRegisterServer wrote, or refuses to.
+HRESULT WINAPI DllUnregisterServer(void) {
+#ifdef SELF_REGISTER_FAILS
+  return E_FAIL;
+#else
+  LONG result = RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VorlanTest\\FileSelfRegistration\\Library");
+  return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND ? S_OK : E_FAIL;
+#endif
+}

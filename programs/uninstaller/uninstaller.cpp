@@ -1,0 +1,119 @@
+#include "uninstaller.h"
+
+#include <windows.h>
+
+#include "active_x_unregistration.h"
+#include "base/format.h"
+#include "base/strings.h"
+#include "record_list.h"
+#include "registry_values_removal.h"
+#include "shared_dll_count.h"
+#include "system/registry_routines.h"
+#include "system/vorlan_registry.h"
+#include "uninstall_messages.h"
+
+namespace vorlan {
+
+namespace {
+constexpr const char* kUninstallKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+}  // namespace
+
+TUninstaller::TUninstaller(std::string product) : product_(std::move(product)), key_(kUninstallKey + product_) {}
+
+bool TUninstaller::Installed() const {
+  // Without a name the key would be the list of every product.
+  if (Trim(product_).empty()) return false;
+  TVorlanRegistry registry;
+  registry.SetRootKey(HKEY_LOCAL_MACHINE);
+  return registry.KeyExists(key_);
+}
+
+std::string TUninstaller::EntryProgram() const {
+  std::string command = ReadRegString(hkLocalMachine, key_, "UninstallString", "");
+  std::string suffix = " " + product_;
+  if (EndsWithText(command, suffix)) command.resize(command.size() - suffix.size());
+  return Trim(command);
+}
+
+void TUninstaller::Remove() {
+  RemoveActiveX();
+  RemoveRegistryRecords();
+  RemoveFiles();
+  files_.RemoveEmptyDirectories();
+  if (!problems_.empty()) return;
+  TVorlanRegistry registry;
+  registry.SetRootKey(HKEY_LOCAL_MACHINE);
+  registry.DeleteKey(key_);
+}
+
+// The files are still in place, so that each can take back its own
+// registration before it goes.
+void TUninstaller::RemoveActiveX() {
+  TRecordList list(AddBackslash(key_) + "ActiveX");
+  list.ForEachValue("File", [this](const std::string& record) { return RemoveActiveXRecord(record); });
+  list.RemoveWhenDone("File");
+}
+
+bool TUninstaller::RemoveActiveXRecord(const std::string& record) {
+  size_t separator = record.rfind(';');
+  std::string path = separator == std::string::npos ? record : record.substr(0, separator);
+  int64_t kind = separator == std::string::npos ? -1 : StrToIntDef(record.substr(separator + 1), -1);
+  // A damaged record is reported, its file still goes: a second run then
+  // finds nothing left to hold the entry back.
+  if (kind < axLibrary || kind > axTypeLibrary) {
+    problems_.push_back(Format(uninstall_message::kBadRecord, record, "the registration kind is not 0, 1 or 2"));
+    return RemoveFile(path);
+  }
+  // Another product may still count on a shared server: it stays
+  // registered, and only the count goes down.
+  try {
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES && TSharedDLLCount(path).LastUser()) {
+      UnregisterActiveX(path, static_cast<TActiveXKind>(kind));
+    }
+  } catch (const EUninstallError& error) {
+    problems_.push_back(error.what());
+  }
+  return RemoveFile(path);
+}
+
+void TUninstaller::RemoveRegistryRecords() {
+  TRecordList list(AddBackslash(key_) + "RegistryKeys");
+  list.ForEachKey("RegistryKey", [this](const std::string& record) {
+    TVorlanRegistry registry;
+    registry.SetRootKey(HKEY_LOCAL_MACHINE);
+    if (!registry.OpenKeyReadOnly(record)) return false;
+    std::optional<int32_t> root = registry.ReadInteger("Root");
+    std::string key = registry.ReadString("Key").value_or("");
+    if (!root || Trim(key).empty()) {
+      problems_.push_back(Format(uninstall_message::kBadRecord, record, "it names no root or no key"));
+      return true;
+    }
+    TStringList names;
+    if (registry.OpenKeyReadOnly(AddBackslash(record) + "Entries")) names = registry.GetValueNames();
+    size_t before = problems_.size();
+    RemoveRegistryValues(*root, key, names, problems_);
+    return problems_.size() == before;
+  });
+  list.RemoveWhenDone("RegistryKey");
+}
+
+void TUninstaller::RemoveFiles() {
+  for (const std::string& key : ListKeys(key_, "Files")) {
+    TRecordList list(key);
+    list.ForEachValue("File", [this](const std::string& path) { return RemoveFile(path); });
+    list.RemoveWhenDone("File");
+  }
+}
+
+bool TUninstaller::RemoveFile(const std::string& path) {
+  if (Trim(path).empty()) return true;
+  try {
+    files_.Remove(path);
+    return true;
+  } catch (const EUninstallError& error) {
+    problems_.push_back(error.what());
+    return false;
+  }
+}
+
+}  // namespace vorlan
