@@ -93,6 +93,18 @@ std::wstring Wide(const std::string& text) {
   return wide;
 }
 
+// HKEY_CLASSES_ROOT\TypeLib\{guid}\major.minor, versions in hexadecimal.
+bool TypeLibraryRegistered(const TLIBATTR& attributes) {
+  wchar_t guid[64] = {};
+  if (!StringFromGUID2(attributes.guid, guid, 64)) return false;
+  char narrow[64] = {};
+  WideCharToMultiByte(CP_ACP, 0, guid, -1, narrow, sizeof narrow, nullptr, nullptr);
+  std::string key = Format("TypeLib\\%s\\%x.%x", narrow, static_cast<unsigned>(attributes.wMajorVerNum),
+                           static_cast<unsigned>(attributes.wMinorVerNum));
+  TUniqueKey opened;
+  return RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, opened.Receive()) == ERROR_SUCCESS;
+}
+
 void UnregisterTypeLibrary(const std::string& path) {
   TOleScope ole;
   TComPtr<ITypeLib> library;
@@ -101,13 +113,15 @@ void UnregisterTypeLibrary(const std::string& path) {
   TLIBATTR* attributes = nullptr;
   HRESULT described = library->GetLibAttr(&attributes);
   if (FAILED(described)) Refused(path, Format("GetLibAttr answered %x", static_cast<unsigned>(described)));
-  HRESULT result = UnRegisterTypeLib(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum,
-                                     attributes->lcid, attributes->syskind);
-  library->ReleaseTLibAttr(attributes);
-  // A library that is no longer registered is what was asked for.
-  if (FAILED(result) && result != TYPE_E_REGISTRYACCESS) {
-    Refused(path, Format("UnRegisterTypeLib answered %x", static_cast<unsigned>(result)));
+  // A library that is no longer registered is what was asked for; the
+  // system would refuse to unregister it.
+  HRESULT result = S_OK;
+  if (TypeLibraryRegistered(*attributes)) {
+    result = UnRegisterTypeLib(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum,
+                               attributes->lcid, attributes->syskind);
   }
+  library->ReleaseTLibAttr(attributes);
+  if (FAILED(result)) Refused(path, Format("UnRegisterTypeLib answered %x", static_cast<unsigned>(result)));
 }
 }  // namespace
 

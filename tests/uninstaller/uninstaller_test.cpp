@@ -89,7 +89,7 @@ class UninstallerTest : public file_test::FileFixture {
 
   // A file built beside the test program, installed and registered as a
   // self-registering file of its kind.
-  void InstallServer(const std::string& name, const std::string& built) {
+  void InstallServer(const std::string& name, const std::string& built, bool registered = true) {
     TInstallFile* file = MakeFileFor(name, BuiltDir(), built);
     // A program says nothing of self-registration in its version resource.
     file->SetActiveX(true);
@@ -97,7 +97,7 @@ class UninstallerTest : public file_test::FileFixture {
     file->SetDestDirType(dest);
     ForceDirectories(temp.Path("dest"));
     CopyFileA(BuiltFile(built).c_str(), DestPath(built).c_str(), FALSE);
-    file->RegisterActiveX();
+    if (registered) file->RegisterActiveX();
     file->RegisterUninstall(UninstallKey());
   }
 
@@ -375,6 +375,18 @@ TEST_F(UninstallerTest, FileInUseGoesAtTheRestart) {
     delete uninstaller;
     delete readme;
   }
+}
+
+TEST_F(UninstallerTest, TypeLibraryNoLongerRegisteredIsNoProblem) {
+  InstallServer("Types", "type_library.tlb", false);
+  auto* uninstaller = Make<TUninstallEXE>("Uninstaller", directory);
+  uninstaller->SetDestName("uninstall.exe");
+  CopyFileA(UninstallProgram().c_str(), DestPath("uninstall.exe").c_str(), FALSE);
+  uninstaller->RegisterUninstall(UninstallKey());
+  TUninstallRun removal = RunUninstaller(AnswerYes);
+  EXPECT_EQ(removal.run.exit_code, 0u);
+  EXPECT_FALSE(Exists(DestPath("type_library.tlb")));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey()));
 }
 
 TEST_F(UninstallerTest, DamagedRecordKeepsTheEntryForAnotherRun) {
