@@ -23,9 +23,7 @@ void TTestEngine::Notification(TComponent* component, TOperation operation) {
 }
 
 const TClassInfo& TTestEngine::StaticClassInfo() {
-  static const TClassInfo info = TClassInfo::Define<TTestEngine, TFileContainer>("TTestEngine", [](auto& p) {
-    p.Object("win2KExtendedInformation", [](TTestEngine& o) { return &o.extended_information; });
-  });
+  static const TClassInfo info = TClassInfo::Define<TTestEngine, TFileContainer>("TTestEngine");
   return info;
 }
 

@@ -23,8 +23,6 @@ class TRecordList {
   // Deletes the list when no record is left in it.
   void RemoveWhenDone(const std::string& stem);
 
-  const std::string& Key() const { return key_; }
-
  private:
   std::vector<std::string> Numbered(const std::vector<std::string>& names, const std::string& stem) const;
 

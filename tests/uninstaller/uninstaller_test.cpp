@@ -133,6 +133,9 @@ class UninstallerTest : public file_test::FileFixture {
 
     InstallServer("Library", "self_register_ok.dll");
     InstallServer("Server", "exe_server.exe");
+    // The installer starts the server without waiting for it to end.
+    std::string server_key = std::string(kSelfRegistration) + "\\Server";
+    for (int i = 0; i < 600 && !KeyExists(HKEY_CURRENT_USER, server_key); ++i) Sleep(50);
     InstallServer("Types", "type_library.tlb");
 
     TComInitScope com;
