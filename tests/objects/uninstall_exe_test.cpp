@@ -209,6 +209,12 @@ TEST_F(UninstallEXETest, DefinitionHoldsOnlyTheUninstallersProperties) {
   EXPECT_EQ(read->DestName(), "uninstall.exe");
   EXPECT_EQ(WriteDefinition(again), written);
 
+  // An operation named in a definition is not run while it is read.
+  testing_classes::TTestForm operation(nullptr);
+  EXPECT_NO_THROW(ReadDefinitionInto(operation, "object Form: TTestForm\n object U: TUninstallEXE\n"
+                                                "  State = ifsCopying\n end\nend\n"));
+  EXPECT_EQ(dynamic_cast<TUninstallEXE*>(operation.FindComponent("U"))->State(), ifsNone);
+
   for (const char* property : {"ActiveX = True", "InstallAttributes = [vfaHidden]", "OS = [oswinXP]",
                                "RegisterAsHelp = True", "RunAfterInstall = True", "RunParameters = '/s'",
                                "Uninstall = False"}) {
