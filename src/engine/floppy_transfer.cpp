@@ -11,6 +11,7 @@
 #include "base/exceptions.h"
 #include "base/file.h"
 #include "base/strings.h"
+#include "engine/build_cancelled.h"
 #include "engine/chunk_copy.h"
 #include "engine/custom_install.h"
 #include "engine/engine_errors.h"
@@ -92,9 +93,12 @@ void TCustomInstall::SpanFilesOntoFloppies(const std::string& executable, const 
     archive.SetOffset(offset);
   });
   archive.SetOnNewDisk([this](TVorlanCompress&, int disk, std::string&) { PromptForFloppy(disk); });
+  // The span reports after every chunk, so a cancelled transfer stops at the
+  // next one here, as the setup archive's copy does.
   archive.SetOnStatus([this](TVorlanCompress&, TlzhFileStats& stats) {
     if (build_notifications_.floppy_progress) build_notifications_.floppy_progress(*this, stats);
     ProcessPendingMessages();
+    CheckBuildCancelled();
   });
   archive.SetOffset(files_start);
   archive.SetCompressedFile(executable);

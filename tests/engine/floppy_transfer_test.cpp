@@ -14,6 +14,7 @@
 #include "base/exceptions.h"
 #include "base/file.h"
 #include "box_answerer.h"
+#include "engine/build_cancelled.h"
 #include "build_fixture.h"
 #include "objects/install_file.h"
 #include "objects/install_types.h"
@@ -180,6 +181,38 @@ TEST_F(FloppyTransferTest, CancelledPromptLeavesTheDisksWritten) {
   EXPECT_EQ(shown, "Aborted by user\n");
   EXPECT_EQ(application->ExitCode(), 1);
   EXPECT_EQ(Names(kDrive), (std::set<std::string>{"files.1", "setup.1", "setup.exe"}));
+}
+
+TEST_F(FloppyTransferTest, AuthoringToolFollowsAndStopsTheTransfer) {
+  BuildStandAlone(Sources(3));
+  _putenv("VORLAN_UNATTENDED=1");
+  ::testing::internal::CaptureStderr();
+  Load("    RunAutomatic = False\n", {"-esetup.exe", "-s" + build_dir});
+  int reports = 0;
+  Engine()->BuildNotifications().floppy_progress = [&](TCustomInstall&, const TlzhFileStats& stats) {
+    EXPECT_GT(stats.BytesDone, 0);
+    if (++reports == 3) SetBuildCancelled(true);
+  };
+  std::vector<std::string> asked;
+  {
+    engine_test::TBoxAnswerer user("Confirm", [](const std::string&) { return std::string("OK"); });
+    Engine()->TransferToFloppies("a:");
+    asked = user.Texts();
+  }
+  std::string shown = ::testing::internal::GetCapturedStderr();
+  _putenv("VORLAN_UNATTENDED=");
+  SetBuildCancelled(false);
+  EXPECT_EQ(shown, "Creating Install Aborted!\n");
+  EXPECT_EQ(reports, 3);
+  EXPECT_TRUE(asked.empty());
+  EXPECT_EQ(Names(kDrive), (std::set<std::string>{"files.1", "setup.1", "setup.exe"}));
+
+  // Cancelled before it starts, the transfer copies nothing into setup.exe.
+  EmptyDrive();
+  SetBuildCancelled(true);
+  EXPECT_EQ(Transfer(), "Creating Install Aborted!\n");
+  SetBuildCancelled(false);
+  EXPECT_EQ(Names(kDrive), (std::set<std::string>{"setup.exe"}));
 }
 
 TEST_F(FloppyTransferTest, SetupWithoutEmbeddedFilesNeedsOneDisk) {
