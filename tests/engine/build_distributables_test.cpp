@@ -198,6 +198,35 @@ TEST_F(BuildDistributablesTest, WebBuildListsItsFiles) {
             std::string(kLoaderBytes).size() + FileBytes(BuildPath("setup.1")).size() + 96);
 }
 
+TEST_F(BuildDistributablesTest, NetFilesGoWhereTheDistributionSends) {
+  std::vector<std::string> sources = {Source("net.dll", Payload(2000, 5)), Source("local.txt", "stays local")};
+  std::string remote = BuildPath("files.zarvik.example\\HTTP Root directory");
+
+  // A traditional build keeps every file local, with no location needed.
+  LoadProduct("", sources);
+  FileNumber(1).SetNet(true);
+  Engine()->BuildDistributables(program, build_dir, true);
+  EXPECT_EQ(Sorted(MemberNames(BuildPath("files.1"))), Sorted(sources));
+  EXPECT_FALSE(DirectoryExists(BuildPath("files.zarvik.example")));
+
+  // Mixed: the net file goes to the remote archive, the other one stays.
+  TInstall& engine = LoadProduct("", sources);
+  FileNumber(1).SetNet(true);
+  auto* location = new TTestNetLocation(form.get());
+  location->LoginInformation().SetHostname("files.zarvik.example");
+  engine.SetNetLocation(location);
+  engine.SetStateFlag(csDesigning, true);
+  engine.SetDistributeType(dtTraditionalNet);
+  engine.SetStateFlag(csDesigning, false);
+  engine.BuildDistributables(program, build_dir, true);
+  EXPECT_EQ(MemberNames(remote + "\\Install1.1"), std::vector<std::string>{sources[0]});
+  EXPECT_EQ(MemberNames(BuildPath("files.1")), std::vector<std::string>{sources[1]});
+  EXPECT_EQ(FileSizeOf(remote + "\\filelist.lst"), 4 + 2 * 80);
+  SelfExtractInfo info = ReadSelfExtractInfo(BuildPath("setup.exe"));
+  EXPECT_TRUE(SameBytes(Slice(FileBytes(BuildPath("setup.exe")), info.FilesArchiveStart, info.FilesArchiveEnd),
+                        FileBytes(BuildPath("files.1"))));
+}
+
 TEST_F(BuildDistributablesTest, FailuresNameWhatIsMissing) {
   std::string bare = Temp("bare");
   ForceDirectories(bare);
