@@ -7,7 +7,7 @@
 //       the plain loop: inflates every member of the archives into new
 //       files in DIRECTORY (created; it must not hold them yet)
 //   bench_setup time PROGRAM [PARAMETER...]
-//       runs PROGRAM and prints the seconds it took
+//       runs PROGRAM and prints "seconds S", the seconds it took
 //
 // Exit code 0 on success; a failure prints its reason and exits with 1.
 
@@ -60,7 +60,7 @@ int Run(const std::vector<std::string>& args) {
   } else if (command == "plain" && args.size() >= 3) {
     InflateAll(args[1], {args.begin() + 2, args.end()});
   } else if (command == "time" && args.size() >= 2) {
-    std::printf("%.3f\n", TimeProcess({args.begin() + 1, args.end()}));
+    std::printf("seconds %.3f\n", TimeProcess({args.begin() + 1, args.end()}));
   } else {
     std::fprintf(stderr,
                  "usage: bench_setup payload DIRECTORY\n"

@@ -19,13 +19,13 @@ std::string CommandLine(const std::vector<std::string>& command) {
   return line;
 }
 
-// The program writes its failures where this one writes, so the run
-// script's log tells why a contender failed.
+// The program writes its failures where this one does, so the run
+// script's log tells why a contender failed; its other output (and that of
+// the batch file a setup leaves running) is dropped.
 void PassStandardHandles(STARTUPINFOA& startup) {
-  HANDLE handles[] = {GetStdHandle(STD_INPUT_HANDLE), GetStdHandle(STD_OUTPUT_HANDLE),
-                      GetStdHandle(STD_ERROR_HANDLE)};
+  HANDLE handles[] = {GetStdHandle(STD_INPUT_HANDLE), nullptr, GetStdHandle(STD_ERROR_HANDLE)};
   for (HANDLE& handle : handles) {
-    if (handle == INVALID_HANDLE_VALUE || !SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT)) {
+    if (!handle || handle == INVALID_HANDLE_VALUE || !SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT)) {
       handle = nullptr;
     }
   }
