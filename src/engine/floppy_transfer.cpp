@@ -69,6 +69,9 @@ void TCustomInstall::TransferToFloppies(const std::string& drive) {
     CopySetupPart(executable, info, drive);
     if (info.FilesArchiveStart != 0) SpanFilesOntoFloppies(executable, drive, info.FilesArchiveStart);
   });
+  // The loading program unpacked this program for the transfer alone: its
+  // directory goes as it does after an installation, whatever the outcome.
+  RunModeToEnd([this] { WriteCleanupBatch(); });
 }
 
 void TCustomInstall::CopySetupPart(const std::string& executable, const SelfExtractInfo& info,

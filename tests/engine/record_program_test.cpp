@@ -137,6 +137,18 @@ TEST_F(RecordProgramTest, CleanupBatchRemovesTheProgramAfterItEnded) {
   EXPECT_TRUE(Gone(batch));
 }
 
+// "*TODISK" through the loading program: the transfer (failing here, as
+// the copy holds no archives) leaves no unpacked program behind either.
+TEST_F(RecordProgramTest, FloppyTransferRemovesTheUnpackedProgram) {
+  std::string program = Copy("floppy");
+  std::string dir = ExtractFileDir(program);
+  std::string readme = dir + "\\readme.txt";
+  testing::WriteWholeFile(readme, "read me");
+  Run(program, "none", "-f \"-esetup.exe\" \"-s" + dir + "\" -c");
+  EXPECT_EQ(GetFileAttributesA(readme.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(Gone(program));
+}
+
 TEST_F(RecordProgramTest, CleanupOnlyWhenAllowed) {
   struct {
     const char* action;
