@@ -53,12 +53,8 @@ void TCustomInstall::ResumeUnfinished() {
   ReadUnfinishedList(entries);
   ClearUnfinishedList();
   for (const std::string& entry : entries) ResumeEntry(entry, this);
-  NotifyGoodInstall();
-  WriteCleanupBatch();
-  RemoveInstallRecord();
-  if (RunAutomatic()) Shutdown();
-  RunFilesAfterInstall();
-  in_progress_ = false;
+  // The run after the restart ends as a run without one does.
+  FinishRun();
 }
 
 }  // namespace vorlan
