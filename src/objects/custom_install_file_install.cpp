@@ -13,6 +13,7 @@
 #include "base/strings.h"
 #include "component/class_registry.h"
 #include "component/program_scope.h"
+#include "objects/archive_cache.h"
 #include "objects/custom_install_file.h"
 #include "objects/install_engine.h"
 #include "objects/objects_module.h"
@@ -132,8 +133,9 @@ void TCustomInstallFile::ChooseArchiveAndExtract() {
     } else if (container && !container->ArchiveIsLocal()) {
       container->DownloadArchive();
     }
-  } else if (SameText(GetArchivePath(), EngineArchivePath())) {
-    archive = &MainArchive();
+  } else {
+    std::string path = GetArchivePath();
+    archive = SameText(path, EngineArchivePath()) ? &MainArchive() : &ArchiveFor(path);
   }
   if (!archive) archive = &own.emplace(nullptr);
   RunExtraction(*archive);
@@ -304,8 +306,7 @@ void TCustomInstallFile::ReadInfoFromArchive() {
     if (path.empty()) return;
   }
   if (Trim(path).empty()) throw IECustomInstallFile(kArchiveBlank, file_name_);
-  std::optional<TVorlanCompress> own;
-  TVorlanCompress& archive = SameText(path, EngineArchivePath()) ? MainArchive() : own.emplace(nullptr);
+  TVorlanCompress& archive = SameText(path, EngineArchivePath()) ? MainArchive() : ArchiveFor(path);
   archive.SetCompressedFile(path);
   int index = archive.IndexOfId(unique_id_);
   if (index < 0) return;

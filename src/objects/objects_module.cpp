@@ -5,6 +5,7 @@
 #include "archive/vorlan_compress.h"
 #include "component/class_registry.h"
 #include "component/program_scope.h"
+#include "objects/archive_cache.h"
 #include "objects/install_directory.h"
 #include "objects/install_file.h"
 #include "objects/install_group.h"
@@ -31,6 +32,7 @@ void RegisterObjectsModule(ProgramScope& scope) {
   scope.Emplace<TDeferredRegistrationFiles>();
   scope.Emplace<TAllInstallFiles>();
   scope.Emplace<TMainArchive>();
+  RegisterArchiveCache(scope);
   scope.Emplace<TInstallContainerList>();
   scope.Emplace<TInstallRegistryList>();
   Classes().Register(TInstallGroup::StaticClassInfo());

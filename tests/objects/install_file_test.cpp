@@ -203,6 +203,17 @@ TEST_F(InstallFileTest, InstallsFromTheArchive) {
   EXPECT_EQ(file->SourceSize(), 7);
 }
 
+// The directory of an archive is read once for all the files that install
+// from it, but an archive written again since is read anew.
+TEST_F(InstallFileTest, ArchiveWrittenAgainIsReadAnew) {
+  TInstallFile* first = MakeFile("First", "first.txt", "one");
+  CompressAndInstall(*first);
+  TInstallFile* second = MakeFile("Second", "second.txt", "two, added later");
+  CompressAndInstall(*second);
+  EXPECT_TRUE(second->InfoRead());
+  EXPECT_EQ(ReadWholeFile(DestPath("second.txt")), "two, added later");
+}
+
 TEST_F(InstallFileTest, InstallingADirectoryReportsProgressUpTheTree) {
   TInstallFile* small = MakeFile("Small", "small.txt", std::string(100, 's'));
   MakeFile("Large", "large.txt", std::string(300, 'l'));
