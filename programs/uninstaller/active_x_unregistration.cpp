@@ -7,6 +7,8 @@
 #include "base/format.h"
 #include "base/strings.h"
 #include "system/com_ptr.h"
+#include "system/current_directory_scope.h"
+#include "system/ole_scope.h"
 #include "system/unique_handle.h"
 #include "uninstall_messages.h"
 
@@ -15,38 +17,6 @@ namespace vorlan {
 namespace {
 // A server that does not end within this time is left running.
 constexpr DWORD kServerTimeoutMs = 30000;
-
-class TOleScope {
- public:
-  TOleScope() : initialized_(SUCCEEDED(OleInitialize(nullptr))) {}
-  ~TOleScope() {
-    if (initialized_) OleUninitialize();
-  }
-  TOleScope(const TOleScope&) = delete;
-  TOleScope& operator=(const TOleScope&) = delete;
-
- private:
-  bool initialized_;
-};
-
-// A library finds the files it depends on beside it, as when it was
-// registered.
-class TCurrentDirectoryScope {
- public:
-  explicit TCurrentDirectoryScope(const std::string& directory) {
-    char buffer[MAX_PATH + 1] = {};
-    if (GetCurrentDirectoryA(sizeof buffer, buffer)) saved_ = buffer;
-    SetCurrentDirectoryA(directory.c_str());
-  }
-  ~TCurrentDirectoryScope() {
-    if (!saved_.empty()) SetCurrentDirectoryA(saved_.c_str());
-  }
-  TCurrentDirectoryScope(const TCurrentDirectoryScope&) = delete;
-  TCurrentDirectoryScope& operator=(const TCurrentDirectoryScope&) = delete;
-
- private:
-  std::string saved_;
-};
 
 [[noreturn]] void Refused(const std::string& path, const std::string& reason) {
   throw EUninstallError(Format(uninstall_message::kNotUnregistered, path, reason));

@@ -13,6 +13,8 @@
 #include "objects/objects_module.h"
 #include "objects/uninstall_file_list.h"
 #include "system/com_ptr.h"
+#include "system/current_directory_scope.h"
+#include "system/ole_scope.h"
 #include "system/program_launcher.h"
 #include "system/registry_routines.h"
 #include "system/system_dirs.h"
@@ -24,40 +26,6 @@ namespace vorlan {
 namespace {
 constexpr const char* kHelpKey = "\\SOFTWARE\\Microsoft\\Windows\\Help";
 constexpr const char* kSharedDLLsKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
-
-class TOleScope {
- public:
-  TOleScope() : initialized_(SUCCEEDED(OleInitialize(nullptr))) {}
-  ~TOleScope() {
-    if (initialized_) OleUninitialize();
-  }
-  TOleScope(const TOleScope&) = delete;
-  TOleScope& operator=(const TOleScope&) = delete;
-
- private:
-  bool initialized_;
-};
-
-// Works in another directory for as long as it lives; errors are ignored,
-// the registration runs wherever it can.
-class TCurrentDirectoryScope {
- public:
-  explicit TCurrentDirectoryScope(const std::string& directory) {
-    char buffer[MAX_PATH + 1] = {};
-    if (GetCurrentDirectoryA(sizeof buffer, buffer)) saved_ = buffer;
-    SetCurrentDirectoryA(directory.c_str());
-  }
-  ~TCurrentDirectoryScope() {
-    if (!saved_.empty()) SetCurrentDirectoryA(saved_.c_str());
-  }
-  TCurrentDirectoryScope(const TCurrentDirectoryScope&) = delete;
-  TCurrentDirectoryScope& operator=(const TCurrentDirectoryScope&) = delete;
-
- private:
-  std::string saved_;
-};
-
-
 
 void CheckCom(HRESULT result) {
   if (FAILED(result)) throw EOleSysError(ComErrorText(result));
