@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/sha0_hardware.h"
+
 namespace vorlan {
 
 namespace {
@@ -11,62 +13,77 @@ uint32_t Rotl(uint32_t value, int bits) { return (value << bits) | (value >> (32
 uint32_t BigEndian32(const uint8_t* p) {
   return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
 }
+
+// One block: four runs of twenty rounds, each with its own function, and
+// the schedule in sixteen words. A setup checks the digest of all of
+// itself before it starts, and the hash is most of that wait.
+template <bool kRotate>
+void CompressBlock(std::array<uint32_t, 5>& state, const uint8_t* block) {
+  uint32_t w[16];
+  for (int i = 0; i < 16; ++i) w[i] = BigEndian32(block + 4 * i);
+  auto next = [&w](int i) {
+    uint32_t x = w[(i + 13) & 15] ^ w[(i + 8) & 15] ^ w[(i + 2) & 15] ^ w[i & 15];
+    return w[i & 15] = kRotate ? Rotl(x, 1) : x;
+  };
+  auto word = [&](int i) { return i < 16 ? w[i] : next(i); };
+  uint32_t a = state[0], b = state[1], c = state[2], d = state[3], e = state[4];
+  auto round = [&](uint32_t f, uint32_t k, uint32_t x) {
+    uint32_t t = Rotl(a, 5) + f + e + k + x;
+    e = d;
+    d = c;
+    c = Rotl(b, 30);
+    b = a;
+    a = t;
+  };
+  for (int i = 0; i < 20; ++i) round(d ^ (b & (c ^ d)), 0x5A827999, word(i));
+  for (int i = 20; i < 40; ++i) round(b ^ c ^ d, 0x6ED9EBA1, next(i));
+  for (int i = 40; i < 60; ++i) round((b & c) | (d & (b | c)), 0x8F1BBCDC, next(i));
+  for (int i = 60; i < 80; ++i) round(b ^ c ^ d, 0xCA62C1D6, next(i));
+  state[0] += a;
+  state[1] += b;
+  state[2] += c;
+  state[3] += d;
+  state[4] += e;
+}
 }  // namespace
 
 TSha::TSha(TShaVariant variant)
     : variant_(variant), state_{0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0} {}
 
 void TSha::Compress(const uint8_t* block) {
-  uint32_t w[80];
-  for (int i = 0; i < 16; ++i) w[i] = BigEndian32(block + 4 * i);
-  for (int i = 16; i < 80; ++i) {
-    uint32_t x = w[i - 3] ^ w[i - 8] ^ w[i - 14] ^ w[i - 16];
-    w[i] = variant_ == TShaVariant::Sha1 ? Rotl(x, 1) : x;
+  if (variant_ == TShaVariant::Sha1) {
+    CompressBlock<true>(state_, block);
+  } else {
+    CompressBlock<false>(state_, block);
   }
-  uint32_t a = state_[0], b = state_[1], c = state_[2], d = state_[3], e = state_[4];
-  for (int i = 0; i < 80; ++i) {
-    uint32_t f, k;
-    if (i < 20) {
-      f = (b & c) | (~b & d);
-      k = 0x5A827999;
-    } else if (i < 40) {
-      f = b ^ c ^ d;
-      k = 0x6ED9EBA1;
-    } else if (i < 60) {
-      f = (b & c) | (b & d) | (c & d);
-      k = 0x8F1BBCDC;
-    } else {
-      f = b ^ c ^ d;
-      k = 0xCA62C1D6;
-    }
-    uint32_t t = Rotl(a, 5) + f + e + k + w[i];
-    e = d;
-    d = c;
-    c = Rotl(b, 30);
-    b = a;
-    a = t;
-  }
-  state_[0] += a;
-  state_[1] += b;
-  state_[2] += c;
-  state_[3] += d;
-  state_[4] += e;
 }
 
+void TSha::CompressBlocks(const uint8_t* blocks, size_t count) {
+  static const bool hardware = Sha0HardwareAvailable();
+  if (variant_ == TShaVariant::Sha0 && hardware) return Sha0HardwareBlocks(state_, blocks, count);
+  for (size_t i = 0; i < count; ++i) Compress(blocks + i * block_.size());
+}
+
+// Whole blocks are hashed where they lie; only a partial one is gathered.
 void TSha::Update(const void* data, size_t count) {
   auto bytes = static_cast<const uint8_t*>(data);
   length_ += count;
-  while (count > 0) {
+  if (block_used_ > 0) {
     size_t take = std::min(count, block_.size() - block_used_);
     std::memcpy(block_.data() + block_used_, bytes, take);
     block_used_ += take;
     bytes += take;
     count -= take;
-    if (block_used_ == block_.size()) {
-      Compress(block_.data());
-      block_used_ = 0;
-    }
+    if (block_used_ < block_.size()) return;
+    Compress(block_.data());
+    block_used_ = 0;
   }
+  size_t whole = count / block_.size();
+  CompressBlocks(bytes, whole);
+  bytes += whole * block_.size();
+  count -= whole * block_.size();
+  std::memcpy(block_.data(), bytes, count);
+  block_used_ = count;
 }
 
 TShaDigest TSha::Final() {

@@ -27,6 +27,7 @@ class TSha {
 
  private:
   void Compress(const uint8_t* block);
+  void CompressBlocks(const uint8_t* blocks, size_t count);
 
   TShaVariant variant_;
   std::array<uint32_t, 5> state_;
