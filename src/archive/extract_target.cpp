@@ -1,6 +1,7 @@
 #include "archive/extract_target.h"
 
 #include <cmath>
+#include <utility>
 
 #include "archive/archive_exceptions.h"
 #include "base/format.h"
@@ -35,6 +36,21 @@ TExtractTarget::TExtractTarget(const std::string& target) : target_(target) {
   }
   if (stream_) written_ = target;
 }
+
+TExtractTarget::TExtractTarget(const std::string& target, TFileStream stream)
+    : target_(target), written_(target), stream_(std::move(stream)) {}
+
+std::optional<TExtractTarget> TExtractTarget::Claim(const std::string& target) {
+  std::optional<TFileStream> stream = TFileStream::TryOpen(target, TFileMode::CreateNew);
+  if (!stream) return std::nullopt;
+  return TExtractTarget(target, std::move(*stream));
+}
+
+TExtractTarget::TExtractTarget(TExtractTarget&& other) noexcept
+    : target_(std::move(other.target_)),
+      written_(std::exchange(other.written_, {})),
+      stream_(std::move(other.stream_)),
+      committed_(other.committed_) {}
 
 TExtractTarget::~TExtractTarget() {
   if (committed_ || written_.empty()) return;

@@ -19,9 +19,17 @@ class TExtractTarget {
   // When it exists, nothing is opened until OpenBeside. Raises
   // EVorlanCompress "Cannot create the file %s" with target.
   explicit TExtractTarget(const std::string& target);
+  // Creates target in place, exclusively, and nothing else: empty when it
+  // exists, or its directory does not, or it cannot be made. A caller that
+  // must know whether a file is new learns it from the create itself, which
+  // costs one lookup of the name where asking first would cost two.
+  static std::optional<TExtractTarget> Claim(const std::string& target);
   ~TExtractTarget();
+  TExtractTarget(TExtractTarget&& other) noexcept;
   TExtractTarget(const TExtractTarget&) = delete;
   TExtractTarget& operator=(const TExtractTarget&) = delete;
+
+  const std::string& Path() const { return target_; }
 
   bool Existing() const { return !stream_; }
   // Opens the temporary file that will replace the existing target.
@@ -34,6 +42,8 @@ class TExtractTarget {
   void Commit(TDateTime date);
 
  private:
+  TExtractTarget(const std::string& target, TFileStream stream);
+
   std::string target_;
   std::string written_;  // the target itself, or the temporary file beside it
   std::optional<TFileStream> stream_;

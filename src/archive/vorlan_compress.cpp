@@ -136,13 +136,13 @@ void TVorlanCompress::ReadHeaders() {
 
 void TVorlanCompress::OpenPart(int part, TFileMode mode, std::string& name) {
   for (int attempt = 0; attempt < 4; ++attempt) {
-    archive_.reset();
-    archive_part_ = -1;
+    ReleaseArchive();
     if (headers_.Spanned()) name = ChangeFileExt(name, "." + IntToStr(part));
     if (FileExists(name)) {
       archive_ = TFileStream::TryOpen(name, mode);
       if (!archive_) throw EVorlanCompress(Format("Cannot open the compressed file %s", name));
       archive_part_ = part;
+      archive_path_ = name;
       return;
     }
     if (!on_new_disk_) throw EVorlanCompress(Format("Could not open the correct disk file %d", part));
@@ -151,6 +151,12 @@ void TVorlanCompress::OpenPart(int part, TFileMode mode, std::string& name) {
     name = AddBackslash(path) + ExtractFileName(name);
   }
   throw EVorlanCompress(Format("Cannot open the compressed file %s", name));
+}
+
+void TVorlanCompress::ReleaseArchive() {
+  archive_.reset();
+  archive_part_ = -1;
+  archive_path_.clear();
 }
 
 void TVorlanCompress::List() {

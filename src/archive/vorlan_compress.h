@@ -80,6 +80,10 @@ class TVorlanCompress : public TComponent {
   // The file name to extract or copy to; blank means the member's own.
   const std::string& TargetName() const { return target_name_; }
   void SetTargetName(const std::string& name) { target_name_ = name; }
+  // A new, empty file the caller already created for the next Extract: it
+  // is written when the member's target turns out to be that very file,
+  // and deleted otherwise.
+  void SetClaimedTarget(TExtractTarget&& target) { claimed_target_.emplace(std::move(target)); }
   // Set by an event handler to skip the current member.
   bool SkipFile() const { return skip_file_; }
   void SetSkipFile(bool skip) { skip_file_ = skip; }
@@ -96,6 +100,10 @@ class TVorlanCompress : public TComponent {
   // Opens the part into the held archive stream; name is the archive's
   // name on entry and the name the part was found under on return.
   void OpenPart(int part, TFileMode mode, std::string& name);
+  // Extraction keeps the last part it read open for the next member, as an
+  // installation takes its files from one archive one member at a time;
+  // this closes it, so the file can be deleted or replaced.
+  void ReleaseArchive();
 
   void Add(bool append, int unique_id);
   void Extract();
@@ -167,7 +175,9 @@ class TVorlanCompress : public TComponent {
   int current_part_ = 0;
   std::optional<TFileStream> archive_;  // the part or archive being read or written
   int archive_part_ = -1;               // which part archive_ holds
+  std::string archive_path_;            // the file archive_ was opened from
   std::optional<TExtractTarget> target_;  // the file being extracted
+  std::optional<TExtractTarget> claimed_target_;
   TlzhFileStats stats_;
   // Totals at full width; the record shows them cut to its 32-bit fields.
   int64_t total_size_ = 0, total_done_ = 0, total_compressed_ = 0, bytes_done_ = 0;

@@ -36,7 +36,7 @@ void TVorlanCompress::Add(bool append, int unique_id) {
   offset_ = 0;
   TScopeExit cleanup([this] {
     loaded_ = false;
-    archive_.reset();
+    ReleaseArchive();
     files_to_process_.clear();
   });
   RunSorted(true, [&] { AddFiles(append, unique_id); });

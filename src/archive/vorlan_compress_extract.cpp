@@ -48,8 +48,8 @@ void TVorlanCompress::Extract() {
   abort_ = false;
   mode_ = TMode::Extracting;
   TScopeExit cleanup([this] {
-    archive_.reset();
     target_.reset();
+    claimed_target_.reset();
     files_to_process_.clear();
     target_name_.clear();
   });
@@ -95,7 +95,12 @@ void TVorlanCompress::ExtractLine(const std::string& line) {
 // written: always onto a new target, onto an existing one as the overwrite
 // rule and the handlers decide.
 bool TVorlanCompress::Replaces(const TFileHeaderRecord& header, std::string& target) {
-  target_.emplace(target);
+  if (claimed_target_ && SameText(claimed_target_->Path(), target)) {
+    target_.emplace(std::move(*claimed_target_));
+  } else {
+    target_.emplace(target);
+  }
+  claimed_target_.reset();
   if (!target_->Existing()) return true;
   switch (IsFileNewer(header.Version, target, overwrite_, header.Date)) {
     case fnrUnknown:
@@ -132,10 +137,11 @@ void TVorlanCompress::WriteMember(const TFileHeaderRecord& header) {
   target_->Commit(header.Date);
 }
 
-// The held part serves every member that starts in it, so a run of members
-// costs one open, not one per member.
+// The held part serves every member that starts in it, also across
+// extractions, so a run of members costs one open, not one per member.
 void TVorlanCompress::OpenArchivePart(int part) {
-  if (archive_ && archive_part_ == part) return;
+  std::string name = headers_.Spanned() ? ChangeFileExt(compressed_file_, "." + IntToStr(part)) : compressed_file_;
+  if (archive_ && archive_part_ == part && SameText(archive_path_, name)) return;
   OpenPart(part, TFileMode::Read, compressed_file_);
 }
 

@@ -33,7 +33,7 @@ struct TVorlanCompress::TSpanRun {
 void TVorlanCompress::Span(const std::string& directory, const std::string& part_name) {
   abort_ = false;
   TScopeExit cleanup([this] {
-    archive_.reset();
+    ReleaseArchive();
     // The directory in memory now describes the parts, not CompressedFile.
     loaded_ = false;
   });

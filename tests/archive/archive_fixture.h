@@ -63,6 +63,7 @@ class ArchiveTest : public testing::Test {
   }
 
   void TearDown() override {
+    compress_.ReleaseArchive();
     std::error_code error;
     std::filesystem::remove_all(NativePath(dir_), error);
   }

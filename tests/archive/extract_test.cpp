@@ -40,6 +40,24 @@ class ExtractTest : public ArchiveTest {
   }
 };
 
+// Extraction keeps the archive open for the next member, but reads no
+// member of another archive through it, and lets go when told to.
+TEST_F(ExtractTest, HeldArchiveServesOnlyItsOwnMembers) {
+  std::string other = PathOf("other.1");
+  AddFiles({MakeFile("a", "in the first archive")});
+  compress_.SetCompressedFile(other);
+  AddFiles({MakeFile("b", Payload(5000, 9, false))});
+  for (const std::string& archive : {archive_, other, archive_}) {
+    compress_.SetCompressedFile(archive);
+    std::string name = archive == other ? "b" : "a";
+    DeleteFileAt(OutPath(name));
+    ExtractNames({PathOf(name)});
+    EXPECT_EQ(ReadAll(OutPath(name)), ReadAll(PathOf(name))) << archive;
+  }
+  compress_.ReleaseArchive();
+  EXPECT_TRUE(DeleteFileAt(archive_));
+}
+
 TEST_F(ExtractTest, RoundTripAtEveryLevel) {
   const std::string contents[] = {Payload(200000, 3, true), Payload(70000, 4, false), "", "x"};
   TStringList sources;
