@@ -8,6 +8,7 @@
 #include "base/exceptions.h"
 #include "engine/custom_install.h"
 #include "engine/engine_errors.h"
+#include "objects/archive_cache.h"
 #include "objects/custom_install_file.h"
 #include "objects/objects_module.h"
 #include "widgets/application.h"
@@ -65,13 +66,17 @@ void TCustomInstall::PrepareRun() {
   std::string key;
   FindInstallRecord(true, key);
   state.install_record_key = key;
+  state.local_records_key.clear();
   ClearUnfinishedList();
   if (HasSwitch(swSelfExtract)) ReadSelfExtractOffset();
   ReadArchiveInfo();
 }
 
 void TCustomInstall::InstallTree() {
-  auto close = [this] { OnAfterInstallObjects()(this, MainArchive().Abort()); };
+  auto close = [this] {
+    ReleaseArchiveFiles();
+    OnAfterInstallObjects()(this, MainArchive().Abort());
+  };
   try {
     TFileContainer::Process();
     RetryDeferredRegistrations();

@@ -9,6 +9,7 @@
 #include "base/file.h"
 #include "base/strings.h"
 #include "component/program_scope.h"
+#include "objects/objects_module.h"
 
 namespace vorlan {
 
@@ -37,6 +38,13 @@ TVorlanCompress& ArchiveFor(const std::string& path) {
     cached.date = date;
   }
   return *cached.archive;
+}
+
+void ReleaseArchiveFiles() {
+  MainArchive().ReleaseArchive();
+  for (auto& [path, cached] : ProgramScope::Current().Get<TArchiveCache>().archives) {
+    if (cached.archive) cached.archive->ReleaseArchive();
+  }
 }
 
 }  // namespace vorlan

@@ -16,4 +16,9 @@ void RegisterArchiveCache(ProgramScope& scope);
 // component read it (a new download under the same name) gets a new one.
 TVorlanCompress& ArchiveFor(const std::string& path);
 
+// Closes the archive files that MainArchive and the cached components keep
+// open between members, once the files are installed: the run deletes
+// downloaded archives, and the setup's own may be erased after it.
+void ReleaseArchiveFiles();
+
 }  // namespace vorlan

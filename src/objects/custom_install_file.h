@@ -5,8 +5,10 @@
 // the next start of Windows when the old file is in use, registered with
 // the system and recorded for the uninstaller.
 
+#include <optional>
 #include <string>
 
+#include "archive/extract_target.h"
 #include "archive/file_newer.h"
 #include "archive/file_stats.h"
 #include "base/date_time.h"
@@ -136,6 +138,11 @@ class TCustomInstallFile : public TFileRelated {
   virtual bool UpdateDLLCount();
 
   void InstallObjects() override;
+  // A file takes no messages, and no kind of file may: progress is
+  // broadcast for every few kilobytes to every object of the container,
+  // thousands of files among them.
+  void HandleMessage(TObject*, int, TObject*) final {}
+  bool TakesMessages() const final { return false; }
   void ResumeUnfinished() override;
   void RegisterUninstall(const std::string& key) override;
   void Loaded() override;
@@ -165,10 +172,11 @@ class TCustomInstallFile : public TFileRelated {
   void ApplyFileTypeDestination(TSettings& next);
   void ClaimFreeUniqueID();
 
+  std::optional<TExtractTarget> ClaimNewDestination();
   bool DecideCopy();
   void PrepareExtraction();
-  void RunExtraction(TVorlanCompress& archive);
-  void ChooseArchiveAndExtract();
+  void RunExtraction(TVorlanCompress& archive, std::optional<TExtractTarget> claimed);
+  void ChooseArchiveAndExtract(std::optional<TExtractTarget> claimed);
   void AfterCopyRegistration();
   void FinishInstall();
   void ScheduleReplacement(const std::string& target, const std::string& new_path);
@@ -203,6 +211,8 @@ class TCustomInstallFile : public TFileRelated {
   bool info_read_ = false;
   bool will_copy_ = false;
   bool replaced_at_reboot_ = false;
+  // The destination did not exist: this run has just created it, empty.
+  bool destination_claimed_ = false;
   bool compressed_in_build_ = false;
 };
 

@@ -85,7 +85,9 @@ void TCustomInstallFile::InstallObjects() {
     return;
   }
   if (Trim(GetDestinationPath()).empty()) throw IECustomInstallFile(kDestinationBlank, Name());
-  will_copy_ = DecideCopy();
+  std::optional<TExtractTarget> claimed = ClaimNewDestination();
+  destination_claimed_ = claimed.has_value();
+  will_copy_ = destination_claimed_ || DecideCopy();
   if (will_copy_) {
     try {
       ReplaceInUse();
@@ -93,9 +95,20 @@ void TCustomInstallFile::InstallObjects() {
       will_copy_ = false;
     }
   }
-  if (will_copy_) return ChooseArchiveAndExtract();
+  destination_claimed_ = false;
+  if (will_copy_) return ChooseArchiveAndExtract(std::move(claimed));
+  claimed.reset();
   Inform(info_code::kFileFinished, this);
   FinishInstall();
+}
+
+// A file that is not there yet is always copied, whatever the overwrite
+// rule would say of it, except that the ask rule asks even then. Creating
+// it at once answers whether it was there with one lookup of its name, and
+// the extraction writes into what was created.
+std::optional<TExtractTarget> TCustomInstallFile::ClaimNewDestination() {
+  if (overwrite_mode_ == owAsk) return std::nullopt;
+  return TExtractTarget::Claim(GetInstalledPath());
 }
 
 bool TCustomInstallFile::DecideCopy() {
@@ -121,7 +134,7 @@ void TCustomInstallFile::FinishInstall() {
   TFileRelated::InstallObjects();
 }
 
-void TCustomInstallFile::ChooseArchiveAndExtract() {
+void TCustomInstallFile::ChooseArchiveAndExtract(std::optional<TExtractTarget> claimed) {
   std::string local;
   if (FindLocalArchive(local)) SetLocalArchivePath(local);
   std::optional<TVorlanCompress> own;
@@ -138,13 +151,14 @@ void TCustomInstallFile::ChooseArchiveAndExtract() {
     archive = SameText(path, EngineArchivePath()) ? &MainArchive() : &ArchiveFor(path);
   }
   if (!archive) archive = &own.emplace(nullptr);
-  RunExtraction(*archive);
+  RunExtraction(*archive, std::move(claimed));
 }
 
-void TCustomInstallFile::RunExtraction(TVorlanCompress& archive) {
+void TCustomInstallFile::RunExtraction(TVorlanCompress& archive, std::optional<TExtractTarget> claimed) {
   state_ = ifsInstall;
   try {
     PrepareExtraction();
+    if (claimed) archive.SetClaimedTarget(std::move(*claimed));
     archive.SetCompressedFile(GetArchivePath());
     archive.SetExtractDirectory(GetDestinationPath());
     archive.SetTargetName(dest_name_);

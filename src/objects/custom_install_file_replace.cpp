@@ -36,7 +36,7 @@ void TCustomInstallFile::ReplaceInUse() {
   Inform(info_code::kFileReplacing, this);
   will_copy_ = true;
   std::string target = GetInstalledPath();
-  if (!FileExists(target) || Replaceable(target)) return;
+  if (destination_claimed_ || !FileExists(target) || Replaceable(target)) return;
   replaced_at_reboot_ = true;
   std::string directory = AddBackslash(GetDestinationPath());
   std::string candidate = dest_name_;

@@ -1,5 +1,6 @@
 #include "objects/file_container.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "archive/vorlan_compress.h"
@@ -62,16 +63,24 @@ TCustomInstallFile* TFileContainer::Files(int index) const {
   return static_cast<TCustomInstallFile*>(Comp(index, TCustomInstallFile::StaticClassInfo()));
 }
 
-bool TFileContainer::HasNetFiles() const {
-  for (int i = 0; i < FileCount(); ++i) {
-    if (Files(i)->Net()) return true;
+std::vector<TCustomInstallFile*> TFileContainer::FileList() const {
+  std::vector<TCustomInstallFile*> files;
+  for (int i = 0; i < ChildCount(); ++i) {
+    if (Children(i)->ClassInfo().InheritsFrom(TCustomInstallFile::StaticClassInfo())) {
+      files.push_back(static_cast<TCustomInstallFile*>(Children(i)));
+    }
   }
-  return false;
+  return files;
+}
+
+bool TFileContainer::HasNetFiles() const {
+  const std::vector<TCustomInstallFile*> files = FileList();
+  return std::any_of(files.begin(), files.end(), [](TCustomInstallFile* file) { return file->Net(); });
 }
 
 TCustomInstallFile* TFileContainer::FindFile(const std::string& path) const {
-  for (int i = 0; i < FileCount(); ++i) {
-    if (SameText(Files(i)->SourcePath(), path)) return Files(i);
+  for (TCustomInstallFile* file : FileList()) {
+    if (SameText(file->SourcePath(), path)) return file;
   }
   return nullptr;
 }
@@ -276,13 +285,13 @@ void TFileContainer::FreeFiles() {
 
 void TFileContainer::ReadArchiveInfo() {
   TWaitCursor wait;
-  for (int i = 0; i < FileCount(); ++i) Files(i)->ReadInfoFromArchive();
+  for (TCustomInstallFile* file : FileList()) file->ReadInfoFromArchive();
   for (int i = 0; i < FileContainerCount(); ++i) FileContainers(i)->ReadArchiveInfo();
   SetArchiveInfoRead(true);
 }
 
 void TFileContainer::ReadInfoFromFiles() {
-  for (int i = 0; i < FileCount(); ++i) Files(i)->ReadInfoFromSource();
+  for (TCustomInstallFile* file : FileList()) file->ReadInfoFromSource();
   for (int i = 0; i < FileContainerCount(); ++i) FileContainers(i)->ReadInfoFromFiles();
 }
 
@@ -319,8 +328,7 @@ namespace vorlan {
 bool TFileContainer::HasFilesToDownload() {
   TInstallEngine* engine = TheInstall();
   if ((engine ? engine->DistributeType() : dtTraditionalNet) == dtTraditional) return false;
-  for (int i = 0; i < FileCount(); ++i) {
-    TCustomInstallFile* file = Files(i);
+  for (TCustomInstallFile* file : FileList()) {
     if (file->Net() && file->Include() && !file->NetLocation()) return true;
   }
   return false;

@@ -5,6 +5,7 @@
 // codes, which it relays to its events and passes on up the tree.
 
 #include <string>
+#include <vector>
 
 #include "objects/file_related.h"
 
@@ -64,6 +65,9 @@ class TFileContainer : public TFileRelated {
 
   int FileCount() const;
   TCustomInstallFile* Files(int index) const;
+  // The files among the children, in order: one walk, where counting and
+  // indexing walk the children for every file.
+  std::vector<TCustomInstallFile*> FileList() const;
   bool HasNetFiles() const;
   // The child file whose source path is path, ignoring case.
   TCustomInstallFile* FindFile(const std::string& path) const;

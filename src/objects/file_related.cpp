@@ -16,6 +16,7 @@
 #include "paths/path_expansion.h"
 #include "system/registry_routines.h"
 #include "system/system_dirs.h"
+#include "system/vorlan_registry.h"
 
 namespace vorlan {
 
@@ -176,8 +177,25 @@ std::string TFileRelated::LocalRecordKey() const {
   return AddBackslash(ObjectsState().install_record_key) + Name();
 }
 
+namespace {
+// Most runs download nothing, so their record holds no object's entry:
+// one look at the record spares every file a lookup of its own.
+bool LocalRecordsMayExist() {
+  TObjectsState& state = ObjectsState();
+  if (state.install_record_key.empty()) return false;
+  if (state.local_records_key != state.install_record_key) {
+    TVorlanRegistry record;
+    record.SetRootKey(HKEY_LOCAL_MACHINE);
+    state.local_records_exist =
+        record.OpenKeyReadOnly(state.install_record_key) && !record.GetKeyNames().empty();
+    state.local_records_key = state.install_record_key;
+  }
+  return state.local_records_exist;
+}
+}  // namespace
+
 bool TFileRelated::FindLocalArchive(std::string& path) {
-  if (Trim(Name()).empty()) return false;
+  if (Trim(Name()).empty() || !LocalRecordsMayExist()) return false;
   std::string local = ReadRegString(hkLocalMachine, LocalRecordKey(), "LocalFile", "");
   if (Trim(local).empty() || !FileExists(local)) return false;
   path = local;
@@ -194,6 +212,8 @@ void TFileRelated::StoreLocalFile(const std::string& path) {
   if (Trim(Name()).empty() || Trim(path).empty()) return;
   try {
     WriteRegString(hkLocalMachine, LocalRecordKey(), "LocalFile", path);
+    ObjectsState().local_records_key = ObjectsState().install_record_key;
+    ObjectsState().local_records_exist = true;
   } catch (const Exception&) {
     // A later run downloads the archive again.
   }

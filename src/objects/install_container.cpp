@@ -1,6 +1,7 @@
 #include "objects/install_container.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "base/strings.h"
 #include "component/class_registry.h"
@@ -62,7 +63,7 @@ void TInstallContainer::Notification(TComponent* component, TOperation operation
 
 // Compared by address only: the object may be half destroyed already.
 void TInstallContainer::ObjectRemoved(TInstallContainer* object) {
-  std::erase_if(children_, [object](TInstallObject* child) { return child == object; });
+  if (std::erase_if(children_, [object](TInstallObject* child) { return child == object; })) receivers_stale_ = true;
 }
 
 void TInstallContainer::ShowStatus(const std::string& text) {
@@ -95,9 +96,13 @@ void TInstallContainer::AddChild(TInstallObject* object) {
                                [code](TInstallObject* child) { return child->TypeCode() >= code; });
   if (SameText(object->ClassName(), "TINSTALLBDE")) position = children_.begin();
   children_.insert(position, object);
+  receivers_stale_ = true;
 }
 
-void TInstallContainer::RemoveChild(TInstallObject* object) { std::erase(children_, object); }
+void TInstallContainer::RemoveChild(TInstallObject* object) {
+  std::erase(children_, object);
+  receivers_stale_ = true;
+}
 
 TInstallObject* TInstallContainer::Children(int index) const {
   if (index < 0 || index >= ChildCount()) {
@@ -143,10 +148,19 @@ void TInstallContainer::FreeChildrenOf(const TClassInfo& info) {
   }
 }
 
+// Messages go out many times for every file (progress among them), to the
+// few children that take them: those are found again only when the
+// children change. A handler may change them, hence the copy.
 void TInstallContainer::Broadcast(TObject* sender, int code, TObject* parameter) {
-  for (TInstallObject* child : std::vector<TInstallObject*>(children_)) {
-    if (child->TypeCode() >= type_code::kFirstReceiver) child->HandleMessage(sender, code, parameter);
+  if (receivers_stale_) {
+    receivers_.clear();
+    std::copy_if(children_.begin(), children_.end(), std::back_inserter(receivers_),
+                 [](TInstallObject* child) {
+                   return child->TypeCode() >= type_code::kFirstReceiver && child->TakesMessages();
+                 });
+    receivers_stale_ = false;
   }
+  for (TInstallObject* child : std::vector<TInstallObject*>(receivers_)) child->HandleMessage(sender, code, parameter);
 }
 
 void TInstallContainer::SetInstallType(TInstallType type) {

@@ -56,6 +56,9 @@ class TInstallContainer : public TComponent {
   virtual void ShowStatus(const std::string& text);
   virtual void DoInformationEventControl(TObject* sender, int code, TObject* parameter);
   virtual void HandleMessage(TObject* sender, int code, TObject* parameter);
+  // False for a class whose HandleMessage is the empty one, made final:
+  // Broadcast passes it by.
+  virtual bool TakesMessages() const { return true; }
   // The destination directory: the specifier's path followed by DestDir,
   // one trailing backslash removed.
   virtual std::string GetDestinationPath();
@@ -96,6 +99,8 @@ class TInstallContainer : public TComponent {
  private:
   bool auto_process_ = false;
   std::vector<TInstallObject*> children_;
+  std::vector<TInstallObject*> receivers_;  // the children that Broadcast reaches
+  bool receivers_stale_ = false;
   bool include_ = true;
   bool processed_ = false;
   TInstallType current_install_type_ = itFull;

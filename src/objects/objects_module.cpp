@@ -13,6 +13,7 @@
 #include "objects/install_container.h"
 #include "objects/install_engine.h"
 #include "objects/uninstall_exe.h"
+#include "objects/uninstall_file_list.h"
 #include "system/system_module.h"
 
 namespace vorlan {
@@ -33,6 +34,7 @@ void RegisterObjectsModule(ProgramScope& scope) {
   scope.Emplace<TAllInstallFiles>();
   scope.Emplace<TMainArchive>();
   RegisterArchiveCache(scope);
+  RegisterUninstallFileLists(scope);
   scope.Emplace<TInstallContainerList>();
   scope.Emplace<TInstallRegistryList>();
   Classes().Register(TInstallGroup::StaticClassInfo());

@@ -17,6 +17,10 @@ class TInstallEngine;
 struct TObjectsState {
   TInstallEngine* the_install = nullptr;
   std::string install_record_key;
+  // Whether that record held any object's entry when last looked into
+  // (empty key: not looked into yet); downloads add entries.
+  std::string local_records_key;
+  bool local_records_exist = false;
   TDateTime install_start_time = 0;
   bool strict_registration = true;
   bool download_aborted = false;

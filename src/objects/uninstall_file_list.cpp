@@ -1,8 +1,13 @@
 #include "objects/uninstall_file_list.h"
 
-#include "base/exceptions.h"
+#include <memory>
+
+#include "base/format.h"
 #include "base/strings.h"
+#include "component/program_scope.h"
 #include "system/registry_routines.h"
+#include "system/system_exceptions.h"
+#include "system/vorlan_registry.h"
 
 namespace vorlan {
 
@@ -10,17 +15,79 @@ namespace {
 // Files, Files1, ... FilesN: a key that cannot be written is passed over,
 // but not without end.
 constexpr int kFilesKeyAttempts = 10;
+
+// The list key last appended to stays open for the run: an installation
+// adds a record for every file and link, and opening the key again for each
+// took more trips to the registry than the record itself.
+struct TOpenFileList {
+  std::string key;
+  TVorlanRegistry registry;
+};
+
+struct TUninstallFileLists {
+  std::unique_ptr<TOpenFileList> open;
+};
+
+[[noreturn]] void CannotWrite(const std::string& key, int n, const std::string& path) {
+  throw EIRCannotWriteValue(
+      Format("Cannot install into registry. Key: %s Ident: %s Value %s", key, "File" + IntToStr(n), path));
+}
+
+int NextNumber(const std::optional<std::string>& entries) {
+  return static_cast<int>(StrToIntDef(entries.value_or("0"), 0)) + 1;
+}
+
+TVorlanRegistry& OpenList(TUninstallFileLists& lists, const std::string& key, const std::string& path) {
+  if (lists.open && SameText(lists.open->key, key)) return lists.open->registry;
+  lists.open.reset();
+  auto list = std::make_unique<TOpenFileList>();
+  list->key = key;
+  list->registry.SetRootKey(HKEY_LOCAL_MACHINE);
+  if (!list->registry.OpenKey(key, true)) {
+    CannotWrite(key, NextNumber(ReadRegString(hkLocalMachine, key, "Entries", "0")), path);
+  }
+  lists.open = std::move(list);
+  return lists.open->registry;
+}
+
+// The count is read back every time, as another writer may have added to
+// the list since.
+void Append(TVorlanRegistry& list, const std::string& key, const std::string& path) {
+  int n = NextNumber(list.ReadString("Entries"));
+  try {
+    list.WriteString("File" + IntToStr(n), path);
+    list.WriteString("Entries", IntToStr(n));
+  } catch (const ERegistryException&) {
+    CannotWrite(key, n, path);
+  }
+}
+
+// One attempt at one list key; a key held open from earlier that fails
+// (deleted meanwhile) is opened once more before the key counts as failed.
+void AppendTo(TUninstallFileLists& lists, const std::string& key, const std::string& path) {
+  bool was_open = lists.open && SameText(lists.open->key, key);
+  try {
+    Append(OpenList(lists, key, path), key, path);
+    return;
+  } catch (const Exception&) {
+    lists.open.reset();
+    if (!was_open) throw;
+  }
+  Append(OpenList(lists, key, path), key, path);
+}
 }  // namespace
 
+void RegisterUninstallFileLists(ProgramScope& scope) { scope.Emplace<TUninstallFileLists>(); }
+
 void AddUninstallFileRecord(const std::string& key, const std::string& path) {
+  TUninstallFileLists& lists = ProgramScope::Current().Get<TUninstallFileLists>();
   for (int attempt = 0;; ++attempt) {
     std::string records = AddBackslash(key) + "Files" + (attempt ? IntToStr(attempt) : std::string());
     try {
-      int n = static_cast<int>(StrToIntDef(ReadRegString(hkLocalMachine, records, "Entries", "0"), 0)) + 1;
-      WriteRegString(hkLocalMachine, records, "File" + IntToStr(n), path);
-      WriteRegString(hkLocalMachine, records, "Entries", IntToStr(n));
+      AppendTo(lists, records, path);
       return;
     } catch (const Exception&) {
+      lists.open.reset();
       if (attempt + 1 >= kFilesKeyAttempts) throw;
     }
   }

@@ -1,5 +1,6 @@
 #include "system/vorlan_registry.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/format.h"
@@ -109,19 +110,21 @@ bool TVorlanRegistry::ValueExists(const std::string& name) {
          ERROR_SUCCESS;
 }
 
+// Most values fit the first buffer, and one query then does: the registry
+// is another process on some systems, and each query a trip to it.
 std::optional<std::string> TVorlanRegistry::ReadString(const std::string& name) {
+  std::vector<char> data(256);
   DWORD type = 0, size = 0;
-  if (RegQueryValueExA(current_key_.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ)) {
-    return std::nullopt;
-  }
-  std::vector<char> data(size + 1);
-  if (RegQueryValueExA(current_key_.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                       &size) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
+  LONG result;
+  do {
+    size = static_cast<DWORD>(data.size());
+    result = RegQueryValueExA(current_key_.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                              &size);
+    if (result == ERROR_MORE_DATA) data.resize(size + 1);
+  } while (result == ERROR_MORE_DATA);
+  if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
   // The stored data need not end in a terminator, or may hold several.
-  std::string text(data.data(), size);
+  std::string text(data.data(), std::min<size_t>(size, data.size()));
   return text.substr(0, text.find('\0'));
 }
 

@@ -171,6 +171,19 @@ TEST_F(RegistrationTest, PlainFilesAreListedUnderFiles) {
   EXPECT_EQ(ReadRegString(hkLocalMachine, files, "File2", ""), DestPath("b.txt"));
 }
 
+// The list key stays open from one record to the next; a list deleted in
+// between (by an uninstall, say) is made anew and counts from one again.
+TEST_F(RegistrationTest, ListDeletedBetweenRecordsStartsAgain) {
+  TInstallFile* a = MakeFile("A", "a.txt");
+  TInstallFile* b = MakeFile("B", "b.txt");
+  std::string files = UninstallKey() + "\\Files";
+  a->RegisterUninstall(UninstallKey());
+  DeleteRegKeyTree(hkLocalMachine, files);
+  b->RegisterUninstall(UninstallKey());
+  EXPECT_EQ(ReadRegString(hkLocalMachine, files, "Entries", ""), "1");
+  EXPECT_EQ(ReadRegString(hkLocalMachine, files, "File1", ""), DestPath("b.txt"));
+}
+
 TEST_F(RegistrationTest, TwoActiveXRecordsCountUp) {
   TInstallFile* control = MakeFile("Control", "grid.ocx");
   TInstallFile* types = MakeFile("Types", "types.tlb");

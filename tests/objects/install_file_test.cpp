@@ -277,6 +277,19 @@ TEST_F(InstallFileTest, KeptFileStillRegistersItsHelp) {
   if (registry.OpenKey("\\SOFTWARE\\Microsoft\\Windows\\Help", false)) registry.DeleteValue("KEPT.HLP");
 }
 
+// A destination that is not there is written under every rule but the
+// asking one (below), also where the rule would keep an existing file of
+// the same version: an unversioned file under owVersion.
+TEST_F(InstallFileTest, MissingDestinationIsWrittenWhateverTheRule) {
+  for (TOverwriteType rule : {owAlways, owNever, owVersion, owDate, owVersionDate}) {
+    std::string name = "rule" + IntToStr(rule);
+    TInstallFile* file = MakeFile(name, name + ".txt", "content");
+    file->SetOverwriteMode(rule);
+    CompressAndInstall(*file);
+    EXPECT_EQ(ReadWholeFile(DestPath(name + ".txt")), "content") << rule;
+  }
+}
+
 TEST_F(InstallFileTest, AskIsAskedEvenWithoutADestination) {
   TInstallFile* refused = MakeFile("Refused", "refused.txt");
   refused->SetOverwriteMode(owAsk);
