@@ -40,6 +40,14 @@ TEST(Component, NamesAreUniqueAmongTheOwnersComponents) {
   EXPECT_THROW(b->SetName("1st"), Exception);
   b->SetName("Other");
   EXPECT_EQ(form.FindComponent("ITEM"), a);
+  // A renamed or destroyed component is found by its new name only.
+  a->SetName("Renamed");
+  EXPECT_EQ(form.FindComponent("item"), nullptr);
+  EXPECT_EQ(form.FindComponent("RENAMED"), a);
+  b->SetName("Item");
+  EXPECT_EQ(form.FindComponent("Item"), b);
+  delete b;
+  EXPECT_EQ(form.FindComponent("Item"), nullptr);
 }
 
 TEST(Component, DesigningIsInheritedFromTheOwner) {
