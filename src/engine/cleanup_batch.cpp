@@ -8,6 +8,7 @@
 #include "base/strings.h"
 #include "engine/custom_install.h"
 #include "engine/running_program.h"
+#include "system/os_version.h"
 #include "system/system_dirs.h"
 #include "system/unique_handle.h"
 
@@ -53,6 +54,13 @@ std::string EraseWhenEnded(const std::string& program) {
   for (int level = 1; level <= kLevels; ++level) lines += "SET VORLANWAIT" + std::to_string(level) + "=\r\n";
   return lines;
 }
+// The command that removes a directory with all it holds: the command
+// interpreters of the NT family have no DELTREE, and without this the
+// directory stayed behind there after every run.
+const char* TreeRemoval() {
+  TOSVerType os = GetOSVersionType();
+  return os == oswin95 || os == oswin98 || os == oswinME ? "DELTREE /Y" : "RMDIR /S /Q";
+}
 }  // namespace
 
 void TCustomInstall::WriteCleanupBatch() {
@@ -68,7 +76,7 @@ void TCustomInstall::WriteCleanupBatch() {
   if (RunsInLibrary()) return;
   std::string batch = ChangeFileExt(CreateTempFileName(false), ".bat");
   std::string program = RunningProgramPath();
-  std::string lines = EraseWhenEnded(program) + Line("DELTREE /Y", RemoveBackslash(ExtractFileDir(program))) +
+  std::string lines = EraseWhenEnded(program) + Line(TreeRemoval(), RemoveBackslash(ExtractFileDir(program))) +
                       Line("ERASE", ChangeFileExt(batch, ".PIF")) + Line("ERASE", batch);
   TFileStream stream(batch, TFileMode::Create);
   if (stream.Write(lines.data(), lines.size()) != lines.size()) {
