@@ -97,6 +97,7 @@ void TCustomInstallFile::InstallObjects() {
   }
   destination_claimed_ = false;
   if (will_copy_) return ChooseArchiveAndExtract(std::move(claimed));
+  // Declined while replacing: the empty file created for it goes again.
   claimed.reset();
   Inform(info_code::kFileFinished, this);
   FinishInstall();
