@@ -1,6 +1,7 @@
 #include "component/component.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "base/exceptions.h"
 #include "base/strings.h"
@@ -14,6 +15,20 @@ bool IsValidIdentifier(const std::string& name) {
   auto alpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
   if (!alpha(name[0])) return false;
   return std::all_of(name.begin(), name.end(), [&](char c) { return alpha(c) || (c >= '0' && c <= '9'); });
+}
+// FNV-1a of the name in upper case, so names that differ in case only
+// hash alike.
+uint32_t NameHash(const std::string& name) {
+  uint32_t hash = 2166136261u;
+  for (char c : name) hash = (hash ^ static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 32 : c)) * 16777619u;
+  return hash;
+}
+// Removes component from list, searching from the end: components go in
+// the reverse of their coming, so the one going is found at once even in
+// the list of a component that thousands refer to.
+void EraseFromEnd(std::vector<TComponent*>& list, TComponent* component) {
+  auto found = std::find(list.rbegin(), list.rend(), component);
+  if (found != list.rend()) list.erase(std::next(found).base());
 }
 }  // namespace
 
@@ -30,7 +45,7 @@ TComponent::~TComponent() {
   while (!free_notifies_.empty()) {
     TComponent* other = free_notifies_.back();
     free_notifies_.pop_back();
-    std::erase(other->free_notifies_, this);
+    EraseFromEnd(other->free_notifies_, this);
     other->Notification(this, TOperation::opRemove);
   }
   DestroyComponents();
@@ -49,12 +64,14 @@ void TComponent::SetName(const std::string& name) {
     if (other && other != this) throw Exception("A component named " + name + " already exists");
   }
   name_ = name;
+  name_hash_ = NameHash(name);
 }
 
 TComponent* TComponent::FindComponent(const std::string& name) const {
   if (name.empty()) return nullptr;
+  uint32_t hash = NameHash(name);
   for (TComponent* component : components_) {
-    if (SameText(component->name_, name)) return component;
+    if (component->name_hash_ == hash && SameText(component->name_, name)) return component;
   }
   return nullptr;
 }
@@ -80,8 +97,8 @@ void TComponent::FreeNotification(TComponent* component) {
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
   if (!component) return;
-  std::erase(free_notifies_, component);
-  std::erase(component->free_notifies_, this);
+  EraseFromEnd(free_notifies_, component);
+  EraseFromEnd(component->free_notifies_, this);
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
@@ -97,15 +114,21 @@ void TComponent::InsertComponent(TComponent* component) {
 
 void TComponent::RemoveComponent(TComponent* component) {
   NotifyAll(component, TOperation::opRemove);
-  std::erase(components_, component);
+  EraseFromEnd(components_, component);
   component->owner_ = nullptr;
 }
 
 // The owner and every component it owns hear of a component joining or
-// leaving, so references between siblings are cleared without links.
+// leaving, so references between siblings are cleared without links. The
+// siblings are walked from the last, through the list as it is: one that
+// goes meanwhile is passed over, and one heard twice hears nothing new.
+// A copy of the list for each of thousands of components cost seconds.
 void TComponent::NotifyAll(TComponent* component, TOperation operation) {
   Notification(component, operation);
-  for (TComponent* sibling : std::vector<TComponent*>(components_)) {
+  for (size_t left = components_.size(); left > 0;) {
+    left = std::min(left, components_.size());
+    if (left == 0) break;
+    TComponent* sibling = components_[--left];
     if (sibling != component) sibling->Notification(component, operation);
   }
 }

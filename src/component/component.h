@@ -86,6 +86,9 @@ class TComponent : public TPersistent {
   void Unlink(TComponent* component);
 
   std::string name_;
+  // Of the upper-case name: a definition of thousands of objects looks
+  // each one up by name among all the others as it reads them.
+  uint32_t name_hash_ = 0;
   TComponent* owner_ = nullptr;
   intptr_t tag_ = 0;
   uint32_t state_ = 0;
