@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "base/exceptions.h"
@@ -23,25 +22,15 @@ class TReferenceList {
   void Add(T* item) {
     if (!item) throw Error(std::string("Cannot add a blank entry to the ") + class_name_ + " object");
     items_.push_back(item);
-    members_.insert(item);
   }
-  void Remove(T* item) {
-    std::erase(items_, item);
-    members_.erase(item);
-  }
-  // Each object that goes asks this of every other, so it must not take
-  // a walk through the list.
-  bool Contains(const T* item) const { return members_.contains(item); }
-  void Clear() {
-    items_.clear();
-    members_.clear();
-  }
+  void Remove(T* item) { std::erase(items_, item); }
+  bool Contains(const T* item) const { return std::find(items_.begin(), items_.end(), item) != items_.end(); }
+  void Clear() { items_.clear(); }
   const std::vector<T*>& Items() const { return items_; }
 
  private:
   const char* class_name_;
   std::vector<T*> items_;
-  std::unordered_set<const T*> members_;
 };
 
 class TInstallContainerList : public TReferenceList<TInstallContainer, IEContainerList> {
