@@ -3,9 +3,6 @@
 #if defined(__i386__) || defined(__x86_64__)
 #include <cpuid.h>
 #include <immintrin.h>
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace vorlan {
 
@@ -37,13 +34,14 @@ VORLAN_SHA_TARGET void Groups(__m128i (&w)[4], int first, __m128i& abcd, __m128i
 bool Sha0HardwareAvailable() {
   unsigned a, b, c, d;
   if (!__get_cpuid(1, &a, &b, &c, &d) || !(c & bit_SSE4_1) || !(c & bit_SSSE3)) return false;
-  if (!__get_cpuid_count(7, 0, &a, &b, &c, &d) || !(b & bit_SHA)) return false;
-#ifdef _WIN32
-  // The system must keep the vector registers across task switches.
-  return IsProcessorFeaturePresent(PF_XMMI64_INSTRUCTIONS_AVAILABLE);
-#else
-  return true;
-#endif
+  // The system must keep the vector registers across task switches; one
+  // that says so through XSAVE does. An older system that keeps them
+  // without it gets the portable rounds.
+  if (!(c & bit_OSXSAVE)) return false;
+  unsigned low, high;
+  __asm__ volatile("xgetbv" : "=a"(low), "=d"(high) : "c"(0));
+  if (!(low & 2)) return false;
+  return __get_cpuid_count(7, 0, &a, &b, &c, &d) && (b & bit_SHA);
 }
 
 // 32-bit Windows keeps the stack at four-byte alignment only, and the
