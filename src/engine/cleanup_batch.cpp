@@ -57,10 +57,7 @@ std::string EraseWhenEnded(const std::string& program) {
 // The command that removes a directory with all it holds: the command
 // interpreters of the NT family have no DELTREE, and without this the
 // directory stayed behind there after every run.
-const char* TreeRemoval() {
-  TOSVerType os = GetOSVersionType();
-  return os == oswin95 || os == oswin98 || os == oswinME ? "DELTREE /Y" : "RMDIR /S /Q";
-}
+const char* TreeRemoval() { return IsWindows9xFamily() ? "DELTREE /Y" : "RMDIR /S /Q"; }
 }  // namespace
 
 void TCustomInstall::WriteCleanupBatch() {

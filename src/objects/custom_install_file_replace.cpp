@@ -23,11 +23,6 @@ bool Replaceable(const std::string& path) {
       CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   return file.Valid();
 }
-
-bool Windows9xFamily() {
-  TOSVerType os = GetOSVersionType();
-  return os == oswin95 || os == oswin98 || os == oswinME;
-}
 }  // namespace
 
 void TCustomInstallFile::ReplaceInUse() {
@@ -53,7 +48,7 @@ void TCustomInstallFile::ScheduleReplacement(const std::string& target, const st
   std::string short_target = GetShortPath(target);
   std::string short_new = AddBackslash(GetShortPath(ExtractFileDir(new_path))) + ExtractFileName(new_path);
   TInstallEngine* engine = TheInstall();
-  if (Windows9xFamily()) {
+  if (IsWindows9xFamily()) {
     std::string wininit = AddBackslash(GetWindowsDir()) + "WININIT.INI";
     WritePrivateProfileStringA("Rename", short_target.c_str(), short_new.c_str(), wininit.c_str());
     if (engine) engine->SetReboot(true);

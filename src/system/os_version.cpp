@@ -31,4 +31,9 @@ TOSVerType GetOSVersionType() {
   return OSVersionTypeOf(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
 }
 
+bool IsWindows9xFamily() {
+  TOSVerType os = GetOSVersionType();
+  return os == oswin95 || os == oswin98 || os == oswinME;
+}
+
 }  // namespace vorlan

@@ -27,4 +27,7 @@ TOSVerType OSVersionTypeOf(uint32_t platform_id, uint32_t major, uint32_t minor)
 // The running Windows; raises EAPIRoutines when the system will not tell.
 TOSVerType GetOSVersionType();
 
+// Windows 95, 98 or ME is running (GetOSVersionType).
+bool IsWindows9xFamily();
+
 }  // namespace vorlan
