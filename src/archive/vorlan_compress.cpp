@@ -137,7 +137,7 @@ void TVorlanCompress::ReadHeaders() {
 void TVorlanCompress::OpenPart(int part, TFileMode mode, std::string& name) {
   for (int attempt = 0; attempt < 4; ++attempt) {
     ReleaseArchive();
-    if (headers_.Spanned()) name = ChangeFileExt(name, "." + IntToStr(part));
+    name = PartName(name, part);
     if (FileExists(name)) {
       archive_ = TFileStream::TryOpen(name, mode);
       if (!archive_) throw EVorlanCompress(Format("Cannot open the compressed file %s", name));
@@ -151,6 +151,10 @@ void TVorlanCompress::OpenPart(int part, TFileMode mode, std::string& name) {
     name = AddBackslash(path) + ExtractFileName(name);
   }
   throw EVorlanCompress(Format("Cannot open the compressed file %s", name));
+}
+
+std::string TVorlanCompress::PartName(const std::string& name, int part) const {
+  return headers_.Spanned() ? ChangeFileExt(name, "." + IntToStr(part)) : name;
 }
 
 void TVorlanCompress::ReleaseArchive() {

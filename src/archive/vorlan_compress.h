@@ -120,6 +120,9 @@ class TVorlanCompress : public TComponent {
   struct TSpanRun;
 
   bool MayReadDirectory() const { return !loaded_ && mode_ != TMode::Adding; }
+  // The file of the part: of a spanned archive, name with the part's number
+  // as its extension, else name itself.
+  std::string PartName(const std::string& name, int part) const;
   // Runs an operation's body and sorts what leaves it: an abort by the
   // user fires OnAborted and ends quietly, a silent abort too where
   // swallow_silent is set, and anything else sets Abort and goes on up.

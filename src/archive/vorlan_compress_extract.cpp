@@ -140,8 +140,7 @@ void TVorlanCompress::WriteMember(const TFileHeaderRecord& header) {
 // The held part serves every member that starts in it, also across
 // extractions, so a run of members costs one open, not one per member.
 void TVorlanCompress::OpenArchivePart(int part) {
-  std::string name = headers_.Spanned() ? ChangeFileExt(compressed_file_, "." + IntToStr(part)) : compressed_file_;
-  if (archive_ && archive_part_ == part && SameText(archive_path_, name)) return;
+  if (archive_ && archive_part_ == part && SameText(archive_path_, PartName(compressed_file_, part))) return;
   OpenPart(part, TFileMode::Read, compressed_file_);
 }
 
