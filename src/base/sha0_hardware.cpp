@@ -46,7 +46,8 @@ bool Sha0HardwareAvailable() {
 
 // 32-bit Windows keeps the stack at four-byte alignment only, and the
 // vectors spilled to it need sixteen.
-__attribute__((target("sha,sse4.1"), force_align_arg_pointer)) void Sha0HardwareBlocks(std::array<uint32_t, 5>& state, const uint8_t* blocks, size_t count) {
+__attribute__((target("sha,sse4.1"), force_align_arg_pointer)) void Sha0HardwareBlocks(
+    std::array<uint32_t, 5>& state, const uint8_t* blocks, size_t count) {
   const __m128i byte_order = _mm_set_epi64x(0x0001020304050607LL, 0x08090a0b0c0d0e0fLL);
   __m128i abcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state.data())), 0x1B);
   __m128i e = _mm_set_epi32(static_cast<int>(state[4]), 0, 0, 0);

@@ -5,6 +5,7 @@
 
 #include "base/exceptions.h"
 #include "base/strings.h"
+#include "base/walk_from_end.h"
 #include "component/class_info.h"
 
 namespace vorlan {
@@ -125,18 +126,13 @@ void TComponent::RemoveComponent(TComponent* component) {
 }
 
 // The owner and every component it owns hear of a component joining or
-// leaving, so references between siblings are cleared without links. The
-// siblings are walked from the last, through the list as it is: one that
-// goes meanwhile is passed over, and one heard twice hears nothing new.
-// A copy of the list for each of thousands of components cost seconds.
+// leaving, so references between siblings are cleared without links. A
+// sibling told twice hears nothing new.
 void TComponent::NotifyAll(TComponent* component, TOperation operation) {
   Notification(component, operation);
-  for (size_t left = components_.size(); left > 0;) {
-    left = std::min(left, components_.size());
-    if (left == 0) break;
-    TComponent* sibling = components_[--left];
+  WalkFromEnd(components_, [&](TComponent* sibling) {
     if (sibling != component) sibling->Notification(component, operation);
-  }
+  });
 }
 
 const TClassInfo& TComponent::ClassInfo() const { return TComponent::StaticClassInfo(); }

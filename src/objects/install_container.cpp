@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "base/strings.h"
+#include "base/walk_from_end.h"
 #include "component/class_registry.h"
 #include "objects/install_engine.h"
 #include "objects/install_object.h"
@@ -28,20 +29,13 @@ TInstallContainer::TInstallContainer(TComponent* owner, int type_code) : TCompon
   if (TInstallContainerList* all = AllContainers()) all->Add(this);
 }
 
-// From the last to the first, through the list as it is: an object told may
-// destroy itself or others (a shortcut without its target). The walk then
-// meets an object a second time but passes none, and telling an object twice
-// changes nothing. A copy of the list and a membership test for each entry
-// made the ending of thousands of objects take seconds.
+// An object told may destroy itself or others (a shortcut without its
+// target); one told twice changes nothing.
 TInstallContainer::~TInstallContainer() {
   if (TInstallContainerList* all = AllContainers()) {
-    const std::vector<TInstallContainer*>& objects = all->Items();
-    for (size_t left = objects.size(); left > 0;) {
-      left = std::min(left, objects.size());
-      if (left == 0) break;
-      TInstallContainer* object = objects[--left];
+    WalkFromEnd(all->Items(), [this](TInstallContainer* object) {
       if (object != this) object->ObjectRemoved(this);
-    }
+    });
     all->Remove(this);
   }
   if (dest_dir_type_) dest_dir_type_->RemoveFreeNotification(this);
