@@ -16,12 +16,16 @@ namespace {
 // but not without end.
 constexpr int kFilesKeyAttempts = 10;
 
-// The list key last appended to stays open for the run: an installation
-// adds a record for every file and link, and opening the key again for each
-// took more trips to the registry than the record itself.
+// The list key last appended to stays open for the run, with its count: an
+// installation adds a record for every file and link, and opening the key
+// and reading the count again for each took more trips to the registry than
+// the record itself. Nothing but the running setup writes its product's
+// list while it installs, so the count read at the opening stays true; a
+// list deleted meanwhile fails the next write and is opened and read anew.
 struct TOpenFileList {
   std::string key;
   TVorlanRegistry registry;
+  int entries = 0;
 };
 
 struct TUninstallFileLists {
@@ -33,33 +37,33 @@ struct TUninstallFileLists {
       Format("Cannot install into registry. Key: %s Ident: %s Value %s", key, "File" + IntToStr(n), path));
 }
 
-int NextNumber(const std::optional<std::string>& entries) {
-  return static_cast<int>(StrToIntDef(entries.value_or("0"), 0)) + 1;
+int Count(const std::optional<std::string>& entries) {
+  return static_cast<int>(StrToIntDef(entries.value_or("0"), 0));
 }
 
-TVorlanRegistry& OpenList(TUninstallFileLists& lists, const std::string& key, const std::string& path) {
-  if (lists.open && SameText(lists.open->key, key)) return lists.open->registry;
+TOpenFileList& OpenList(TUninstallFileLists& lists, const std::string& key, const std::string& path) {
+  if (lists.open && SameText(lists.open->key, key)) return *lists.open;
   lists.open.reset();
   auto list = std::make_unique<TOpenFileList>();
   list->key = key;
   list->registry.SetRootKey(HKEY_LOCAL_MACHINE);
   if (!list->registry.OpenKey(key, true)) {
-    CannotWrite(key, NextNumber(ReadRegString(hkLocalMachine, key, "Entries", "0")), path);
+    CannotWrite(key, Count(ReadRegString(hkLocalMachine, key, "Entries", "0")) + 1, path);
   }
+  list->entries = Count(list->registry.ReadString("Entries"));
   lists.open = std::move(list);
-  return lists.open->registry;
+  return *lists.open;
 }
 
-// The count is read back every time, as another writer may have added to
-// the list since.
-void Append(TVorlanRegistry& list, const std::string& key, const std::string& path) {
-  int n = NextNumber(list.ReadString("Entries"));
+void Append(TOpenFileList& list, const std::string& key, const std::string& path) {
+  int n = list.entries + 1;
   try {
-    list.WriteString("File" + IntToStr(n), path);
-    list.WriteString("Entries", IntToStr(n));
+    list.registry.WriteString("File" + IntToStr(n), path);
+    list.registry.WriteString("Entries", IntToStr(n));
   } catch (const ERegistryException&) {
     CannotWrite(key, n, path);
   }
+  list.entries = n;
 }
 
 // One attempt at one list key; a key held open from earlier that fails
