@@ -5,7 +5,6 @@
 
 #include "base/exceptions.h"
 #include "base/strings.h"
-#include "base/walk_from_end.h"
 #include "component/class_info.h"
 
 namespace vorlan {
@@ -109,30 +108,23 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
-  // An owned component that goes is forgotten by every sibling too.
   if (operation == TOperation::opRemove && component) RemoveFreeNotification(component);
 }
 
+// Only the owner hears of a component joining or leaving its list. Every
+// other reference, between siblings too, is a free-notification link: a
+// form holds thousands of install objects, and telling all of them of each
+// one that comes and goes cost more than the installation of a small file.
 void TComponent::InsertComponent(TComponent* component) {
   component->owner_ = this;
   components_.push_back(component);
-  NotifyAll(component, TOperation::opInsert);
+  Notification(component, TOperation::opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent* component) {
-  NotifyAll(component, TOperation::opRemove);
+  Notification(component, TOperation::opRemove);
   EraseFromEnd(components_, component);
   component->owner_ = nullptr;
-}
-
-// The owner and every component it owns hear of a component joining or
-// leaving, so references between siblings are cleared without links. A
-// sibling told twice hears nothing new.
-void TComponent::NotifyAll(TComponent* component, TOperation operation) {
-  Notification(component, operation);
-  WalkFromEnd(components_, [&](TComponent* sibling) {
-    if (sibling != component) sibling->Notification(component, operation);
-  });
 }
 
 const TClassInfo& TComponent::ClassInfo() const { return TComponent::StaticClassInfo(); }

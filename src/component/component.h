@@ -74,7 +74,7 @@ class TComponent : public TPersistent {
   std::string ClassName() const;
 
  protected:
-  // Told when component joins (opInsert) or leaves (opRemove) the owner's
+  // Told when a component joins (opInsert) or leaves (opRemove) this one's
   // list, and when a component this one asked about is destroyed.
   virtual void Notification(TComponent* component, TOperation operation);
   void BeginDestroy() { state_ |= csDestroying; }
@@ -82,8 +82,6 @@ class TComponent : public TPersistent {
  private:
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);
-  void NotifyAll(TComponent* component, TOperation operation);
-  void Unlink(TComponent* component);
 
   std::string name_;
   // Of the upper-case name: a definition of thousands of objects looks
