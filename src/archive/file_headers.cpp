@@ -13,9 +13,10 @@ const char kCannotWrite[] = "Could not write the file headers for the compressed
 const char kCannotReadCount[] = "Could not read the file header count for the compressed file";
 }  // namespace
 
-TFileHeader& TFileHeaders::Header(int index) {
-  name_index_built_ = false;
-  return const_cast<TFileHeader&>(static_cast<const TFileHeaders&>(*this).Header(index));
+TFileHeader& TFileHeaders::MutableHeader(int index) {
+  TFileHeader& header = const_cast<TFileHeader&>(Header(index));
+  Changed();
+  return header;
 }
 
 const TFileHeader& TFileHeaders::Header(int index) const {
@@ -28,12 +29,17 @@ const TFileHeader& TFileHeaders::Header(int index) const {
 void TFileHeaders::Add(std::unique_ptr<TFileHeader> header) {
   if (Trim(header->Record().SourceName).empty()) throw EVorlanCompress("Tried to add an invalid file header");
   headers_.push_back(std::move(header));
-  name_index_built_ = false;
+  Changed();
 }
 
 void TFileHeaders::Truncate(int count) {
   headers_.resize(static_cast<size_t>(count));
+  Changed();
+}
+
+void TFileHeaders::Changed() {
   name_index_built_ = false;
+  totals_.reset();
 }
 
 void TFileHeaders::BuildFromFileList(const TStringList& lines, bool keep_existing) {
@@ -59,17 +65,21 @@ int TFileHeaders::IndexOfName(const std::string& line) const {
   return found == name_index_.end() ? -1 : found->second;
 }
 
-int64_t TFileHeaders::TotalSize() const {
-  int64_t total = 0;
-  for (const auto& header : headers_) total += header->Record().Size;
-  return total;
+const TFileHeaders::TTotals& TFileHeaders::Totals() const {
+  if (!totals_) {
+    TTotals totals;
+    for (const auto& header : headers_) {
+      totals.size += header->Record().Size;
+      totals.archive_size += header->Record().ArchiveSize;
+    }
+    totals_ = totals;
+  }
+  return *totals_;
 }
 
-int64_t TFileHeaders::TotalArchiveSize() const {
-  int64_t total = 0;
-  for (const auto& header : headers_) total += header->Record().ArchiveSize;
-  return total;
-}
+int64_t TFileHeaders::TotalSize() const { return Totals().size; }
+
+int64_t TFileHeaders::TotalArchiveSize() const { return Totals().archive_size; }
 
 // A damaged directory must not send the reader backwards, into itself or
 // past the file, nor describe data that cannot exist; reading never

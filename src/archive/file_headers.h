@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -17,9 +18,10 @@ class TFileHeaders {
  public:
   int Count() const { return static_cast<int>(headers_.size()); }
   // Raises EVorlanCompress for an index outside 0 ... Count-1. The
-  // writable access may change a name, so it forgets the name index.
-  TFileHeader& Header(int index);
+  // writable access may change a name or a size, so it forgets the name
+  // index and the totals.
   const TFileHeader& Header(int index) const;
+  TFileHeader& MutableHeader(int index);
 
   uint8_t Spanned() const { return spanned_; }
   void SetSpanned(uint8_t spanned) { spanned_ = spanned; }
@@ -36,6 +38,8 @@ class TFileHeaders {
   // The first header named by the line's first ";" field (case-insensitive); -1 when none.
   int IndexOfName(const std::string& line) const;
 
+  // The sums over all headers, kept until the headers change: every
+  // extraction and every look at a member's statistics reports them.
   int64_t TotalSize() const;
   int64_t TotalArchiveSize() const;
 
@@ -53,10 +57,18 @@ class TFileHeaders {
 
   std::vector<std::unique_ptr<TFileHeader>> headers_;
   uint8_t spanned_ = 0;
+  struct TTotals {
+    int64_t size = 0;
+    int64_t archive_size = 0;
+  };
+  const TTotals& Totals() const;
+  void Changed();
+
   // Upper-cased name to the first header of that name, built on first use,
   // so looking up every member of a large archive is not quadratic.
   mutable std::unordered_map<std::string, int> name_index_;
   mutable bool name_index_built_ = false;
+  mutable std::optional<TTotals> totals_;
 };
 
 }  // namespace vorlan

@@ -100,7 +100,7 @@ void TVorlanCompress::RestoreArchive(bool appended, int64_t old_size, int old_co
 }
 
 int64_t TVorlanCompress::AddMember(int index, int unique_id, int64_t position) {
-  TFileHeaderRecord& header = headers_.Header(index).Record();
+  TFileHeaderRecord& header = headers_.MutableHeader(index).Record();
   auto source = TFileStream::TryOpen(header.SourceName, TFileMode::Read);
   if (!source) throw EVorlanCompress(Format("Cannot open the file %s", header.SourceName));
   int64_t header_position = position;
@@ -130,7 +130,9 @@ int64_t TVorlanCompress::AddMember(int index, int unique_id, int64_t position) {
   header.UniqueID = unique_id;
   id_index_[static_cast<size_t>(unique_id)] = index;
   archive_->Seek(header_position, TSeekOrigin::Begin);
-  headers_.Header(index).WriteToStream(*archive_);
+  // Taken for writing again: the sizes changed after the handlers ran, and
+  // a total they asked for is out of date.
+  headers_.MutableHeader(index).WriteToStream(*archive_);
   archive_->Seek(position, TSeekOrigin::Begin);
   stats_.Header = header;
   if (on_after_adding_) on_after_adding_(*this, stats_);

@@ -77,7 +77,7 @@ void TVorlanCompress::ExtractLine(const std::string& line) {
   if (index < 0) {
     throw EVorlanCompress(Format("The file <%s> was not found in the archive <%s>", line, compressed_file_));
   }
-  const TFileHeaderRecord header = std::as_const(headers_).Header(index).Record();
+  const TFileHeaderRecord header = headers_.Header(index).Record();
   FillStats(header);
   if (Trim(target_name_).empty()) target_name_ = ExtractFileName(header.SourceName);
   if (on_before_extracting_) on_before_extracting_(*this, stats_);

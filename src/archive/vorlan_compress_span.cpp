@@ -56,7 +56,7 @@ void TVorlanCompress::SpanArchive(const std::string& directory, const std::strin
   run.part_position = run.part->Position();
 
   for (int i = 0; i < headers_.Count(); ++i) {
-    TFileHeaderRecord& header = headers_.Header(i).Record();
+    TFileHeaderRecord& header = headers_.MutableHeader(i).Record();
     FillStats(header);
     run.source_position = offset_ + static_cast<int64_t>(header.DataOffset);
     run.source_end = offset_ + static_cast<int64_t>(header.EndOffset) + 1;

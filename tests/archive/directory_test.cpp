@@ -134,6 +134,27 @@ TEST_F(DirectoryTest, ListingFiresOncePerMember) {
   EXPECT_EQ(listed, (std::vector<std::string>{first_, second_}));
 }
 
+// The totals are kept between questions, but not past a change.
+TEST(FileHeadersTest, TotalsFollowTheHeaders) {
+  TFileHeaders headers;
+  for (int32_t size : {100, 20}) {
+    auto header = std::make_unique<TFileHeader>();
+    header->Record().SourceName = "member" + IntToStr(size);
+    header->Record().Size = size;
+    header->Record().ArchiveSize = size / 2;
+    headers.Add(std::move(header));
+  }
+  EXPECT_EQ(headers.TotalSize(), 120);
+  EXPECT_EQ(headers.TotalArchiveSize(), 60);
+  headers.MutableHeader(1).Record().Size = 30;
+  EXPECT_EQ(headers.TotalSize(), 130);
+  headers.Truncate(1);
+  EXPECT_EQ(headers.TotalSize(), 100);
+  EXPECT_EQ(headers.TotalArchiveSize(), 50);
+  headers.Clear();
+  EXPECT_EQ(headers.TotalSize(), 0);
+}
+
 // Switching between parts of one archive keeps what was read.
 TEST_F(DirectoryTest, DirectoryKeptAcrossPartsOfOneArchive) {
   compress_.ReadHeaders();
