@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <exception>
+#include <optional>
 
 #include "base/strings.h"
+#include "integrity_check.h"
 #include "setup_archive.h"
 #include "setup_directory.h"
 #include "setup_parameters.h"
@@ -31,16 +33,29 @@ std::vector<std::string> OwnParameters() {
   return parameters;
 }
 
+// The digest of the whole executable is checked while the setup program is
+// unpacked and loaded; the program runs only once the digest holds. A
+// damaged executable is reported as such even when the damage is what made
+// the unpacking or the loading fail.
 int Load() {
   std::string self = OwnPath();
   TSetupArchive archive = FindSetupArchive(self);
+  TIntegrityCheck integrity(self, archive.Checksum);
   TSetupStart start{RemoveBackslash(ExtractFileDir(self)), ExtractFileName(self), archive.Embedded};
   std::vector<std::string> parameters = SetupProgramParameters(start, OwnParameters());
   TSetupDirectory directory;
-  std::string program = directory.Unpack(archive);
-  TSetupProcess setup(program, JoinParameters(program, parameters));
+  std::optional<TSetupProcess> setup;
+  try {
+    std::string program = directory.Unpack(archive);
+    setup.emplace(program, JoinParameters(program, parameters));
+  } catch (const std::exception&) {
+    integrity.Confirm();
+    throw;
+  }
+  integrity.Confirm();
+  setup->Start();
   directory.HandOver();
-  return setup.Wait();
+  return setup->Wait();
 }
 
 }  // namespace

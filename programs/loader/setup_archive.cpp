@@ -7,7 +7,6 @@
 #include "base/strings.h"
 #include "loader_error.h"
 #include "setup_trailer.h"
-#include "system/file_checksum.h"
 
 namespace vorlan {
 
@@ -25,22 +24,20 @@ std::string ReadTail(const std::string& path, int64_t& size) {
   return tail;
 }
 
-bool ChecksumHolds(const std::string& path, const std::string& tail) {
-  return CalcFileCheckSum(path, true) == tail.substr(tail.size() - kChecksumSize);
-}
 }  // namespace
 
 TSetupArchive FindSetupArchive(const std::string& loader_path) {
   int64_t size = 0;
   std::string tail = ReadTail(loader_path, size);
   TSetupTrailer trailer = ReadSetupTrailer(tail, size);
-  if (trailer.Kind == TTrailerKind::tkDamaged || (trailer.Checksummed && !ChecksumHolds(loader_path, tail))) {
-    throw ELoaderError(Format(loader_error::kDamaged, loader_path));
+  if (trailer.Kind == TTrailerKind::tkDamaged) throw ELoaderError(Format(loader_error::kDamaged, loader_path));
+  std::string checksum = trailer.Checksummed ? tail.substr(tail.size() - kChecksumSize) : std::string();
+  if (trailer.Kind == TTrailerKind::tkEmbedded) {
+    return {loader_path, trailer.Info.SetupArchiveStart, true, std::move(checksum)};
   }
-  if (trailer.Kind == TTrailerKind::tkEmbedded) return {loader_path, trailer.Info.SetupArchiveStart, true};
   std::string beside = AddBackslash(ExtractFileDir(loader_path)) + kSetupArchiveName;
   if (!FileExists(beside)) throw ELoaderError(Format(loader_error::kNoSetupArchive, beside));
-  return {beside, 0, false};
+  return {beside, 0, false, std::move(checksum)};
 }
 
 }  // namespace vorlan

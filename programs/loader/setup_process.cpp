@@ -33,7 +33,7 @@ bool PassStandardHandles(STARTUPINFOA& startup) {
 }
 }  // namespace
 
-TSetupProcess::TSetupProcess(const std::string& program, const std::string& command_line) {
+TSetupProcess::TSetupProcess(const std::string& program, const std::string& command_line) : program_(program) {
   STARTUPINFOA own{};
   own.cb = sizeof own;
   GetStartupInfoA(&own);
@@ -47,12 +47,28 @@ TSetupProcess::TSetupProcess(const std::string& program, const std::string& comm
   BOOL inherit = PassStandardHandles(startup);
   std::string line = command_line;
   PROCESS_INFORMATION started{};
-  if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, inherit, 0, nullptr, nullptr, &startup,
-                      &started)) {
+  if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, inherit, CREATE_SUSPENDED, nullptr, nullptr,
+                      &startup, &started)) {
     throw ELoaderError(Format(loader_error::kStartFailed, program, LastErrorMessage()));
   }
-  TUniqueKernelHandle thread(started.hThread);
+  thread_.Reset(started.hThread);
   process_.Reset(started.hProcess);
+}
+
+// Its files are in use until it has gone, and the directory they are in is
+// removed next.
+TSetupProcess::~TSetupProcess() {
+  if (started_) return;
+  TerminateProcess(process_.Get(), 1);
+  WaitForSingleObject(process_.Get(), INFINITE);
+}
+
+void TSetupProcess::Start() {
+  if (ResumeThread(thread_.Get()) == static_cast<DWORD>(-1)) {
+    throw ELoaderError(Format(loader_error::kStartFailed, program_, LastErrorMessage()));
+  }
+  started_ = true;
+  thread_.Reset();
 }
 
 int TSetupProcess::Wait() {
