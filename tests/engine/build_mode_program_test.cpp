@@ -54,7 +54,7 @@ TEST_F(BuildModeProgramTest, FailuresEndInAMessageBox) {
     if (c.build_inf) WriteBuildInf(*c.build_inf);
     std::vector<std::string> shown;
     {
-      engine_test::TBoxAnswerer user("Error", [](const std::string&) { return "OK"; });
+      testing::TBoxAnswerer user("Error", testing::TBoxAnswerer::Always("OK"));
       testing::TProgramRun run = Run(c.arguments);
       shown = user.Texts();
       EXPECT_TRUE(run.ended) << c.arguments;

@@ -121,7 +121,7 @@ TEST_F(FloppyTransferTest, SetupGoesOntoAsManyDisksAsItNeeds) {
   std::string shown;
   {
     int in_drive = 1;
-    engine_test::TBoxAnswerer user("Confirm", [&](const std::string& text) {
+    testing::TBoxAnswerer user("Confirm", [&](const std::string& text) {
       TakeOut(in_drive);
       in_drive = AskedDisk(text);
       if (in_drive == 1) PutIn(1);
@@ -173,7 +173,7 @@ TEST_F(FloppyTransferTest, CancelledPromptLeavesTheDisksWritten) {
   std::vector<std::string> asked;
   std::string shown;
   {
-    engine_test::TBoxAnswerer user("Confirm", [](const std::string&) { return std::string("Cancel"); });
+    testing::TBoxAnswerer user("Confirm", testing::TBoxAnswerer::Always("Cancel"));
     shown = Transfer();
     asked = user.Texts();
   }
@@ -195,7 +195,7 @@ TEST_F(FloppyTransferTest, AuthoringToolFollowsAndStopsTheTransfer) {
   };
   std::vector<std::string> asked;
   {
-    engine_test::TBoxAnswerer user("Confirm", [](const std::string&) { return std::string("OK"); });
+    testing::TBoxAnswerer user("Confirm", testing::TBoxAnswerer::Always("OK"));
     Engine()->TransferToFloppies("a:");
     asked = user.Texts();
   }
@@ -288,7 +288,7 @@ TEST_F(FloppyTransferTest, InstallationFromTheDisksAsksForEachNextDisk) {
   BuildStandAlone(sources);
   {
     int in_drive = 1;
-    engine_test::TBoxAnswerer user("Confirm", [&](const std::string& text) {
+    testing::TBoxAnswerer user("Confirm", [&](const std::string& text) {
       TakeOut(in_drive);
       in_drive = AskedDisk(text);
       if (in_drive == 1) PutIn(1);
@@ -304,7 +304,7 @@ TEST_F(FloppyTransferTest, InstallationFromTheDisksAsksForEachNextDisk) {
   std::vector<std::string> asked;
   {
     int in_drive = 1;
-    engine_test::TBoxAnswerer user("Information", [&](const std::string& text) {
+    testing::TBoxAnswerer user("Information", [&](const std::string& text) {
       int disk = std::stoi(text.substr(text.rfind('#') + 1));
       if (disk != in_drive) {
         EmptyDrive();

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine_fixture.h"
-#include "message_box_answerer.h"
+#include "box_answerer.h"
 #include "system/os_version.h"
 
 namespace vorlan {
@@ -28,9 +28,9 @@ TEST_F(RebootWindowsTest, FailureGoesToOnFailedReboot) {
 
 TEST_F(RebootWindowsTest, WithoutAHandlerTheUserIsTold) {
   TInstall& engine = Load("    RunAutomatic = False\n");
-  file_test::TMessageBoxAnswerer answerer("Information", "OK");
+  testing::TBoxAnswerer answerer("Information", testing::TBoxAnswerer::Always("OK"));
   engine.RebootWindows();
-  EXPECT_EQ(answerer.Text(), "Could not reboot windows. Please manually reboot windows.");
+  EXPECT_EQ(answerer.Texts(), std::vector<std::string>{"Could not reboot windows. Please manually reboot windows."});
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include "component/definition_reader.h"
 #include "component/definition_writer.h"
 #include "file_fixture.h"
-#include "message_box_answerer.h"
+#include "box_answerer.h"
 #include "objects/objects_module.h"
 #include "objects/parameters.h"
 #include "paths/container_specifiers.h"
@@ -294,17 +294,19 @@ TEST_F(InstallFileTest, AskIsAskedEvenWithoutADestination) {
   TInstallFile* refused = MakeFile("Refused", "refused.txt");
   refused->SetOverwriteMode(owAsk);
   refused->Compress();
-  TMessageBoxAnswerer no("Confirm", "&No");
-  refused->InstallObjects();
-  EXPECT_EQ(no.Text(), "Copy This File refused.txt?");
+  {
+    testing::TBoxAnswerer no("Confirm", testing::TBoxAnswerer::Always("&No"));
+    refused->InstallObjects();
+    EXPECT_EQ(no.Texts(), std::vector<std::string>{"Copy This File refused.txt?"});
+  }
   EXPECT_FALSE(FileExists(DestPath("refused.txt")));
 
   TInstallFile* accepted = MakeFile("Accepted", "accepted.txt");
   accepted->SetOverwriteMode(owAsk);
   accepted->Compress();
-  TMessageBoxAnswerer yes("Confirm", "&Yes");
+  testing::TBoxAnswerer yes("Confirm", testing::TBoxAnswerer::Always("&Yes"));
   accepted->InstallObjects();
-  EXPECT_EQ(yes.Text(), "Copy This File accepted.txt?");
+  EXPECT_EQ(yes.Texts(), std::vector<std::string>{"Copy This File accepted.txt?"});
   EXPECT_EQ(ReadWholeFile(DestPath("accepted.txt")), "new");
 }
 
@@ -536,9 +538,9 @@ TEST_F(InstallFileTest, DiskPromptIsAskedWhenNoOneServesIt) {
   };
   for (TCase c : {TCase{"OK", false}, TCase{"Cancel", true}}) {
     std::string path;
-    TMessageBoxAnswerer answer("Information", c.button);
+    testing::TBoxAnswerer answer("Information", testing::TBoxAnswerer::Always(c.button));
     file->NewDiskHandler(archive, 2, path);
-    EXPECT_EQ(answer.Text(), "Please insert disk #2");
+    EXPECT_EQ(answer.Texts(), std::vector<std::string>{"Please insert disk #2"});
     EXPECT_EQ(archive.Abort(), c.aborts) << c.button;
     EXPECT_EQ(path, temp.Path("archive"));
   }

@@ -165,13 +165,13 @@ class UninstallerTest : public file_test::FileFixture {
   }
 
   // Started as the entry starts it, each box answered by answer.
-  TUninstallRun RunUninstaller(const engine_test::TBoxAnswerer::TAnswer& answer,
+  TUninstallRun RunUninstaller(const testing::TBoxAnswerer::TAnswer& answer,
                                const std::string& command_line = "") {
     std::string command = command_line.empty()
                               ? ReadRegString(hkLocalMachine, UninstallKey(), "UninstallString", "")
                               : command_line;
     TUninstallRun result;
-    engine_test::TBoxAnswerer user(uninstall_message::kCaption, answer);
+    testing::TBoxAnswerer user(uninstall_message::kCaption, answer);
     result.run = testing::RunProgram(command);
     result.texts = user.Texts();
     return result;

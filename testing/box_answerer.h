@@ -11,13 +11,15 @@
 #include <thread>
 #include <vector>
 
-namespace vorlan::engine_test {
+namespace vorlan::testing {
 
 class TBoxAnswerer {
  public:
   // Called on the answering thread with the box's text; answers the label
   // of the button to press.
   using TAnswer = std::function<std::string(const std::string& text)>;
+  // Presses the button with that label on every box.
+  static TAnswer Always(std::string label);
 
   TBoxAnswerer(std::string caption, TAnswer answer);
   ~TBoxAnswerer();
@@ -39,4 +41,4 @@ class TBoxAnswerer {
   std::thread thread_;
 };
 
-}  // namespace vorlan::engine_test
+}  // namespace vorlan::testing

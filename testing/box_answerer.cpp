@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace vorlan::engine_test {
+namespace vorlan::testing {
 
 namespace {
 struct TBoxContents {
@@ -33,6 +33,10 @@ TBoxAnswerer::TBoxAnswerer(std::string caption, TAnswer answer)
 TBoxAnswerer::~TBoxAnswerer() {
   done_ = true;
   thread_.join();
+}
+
+TBoxAnswerer::TAnswer TBoxAnswerer::Always(std::string label) {
+  return [label = std::move(label)](const std::string&) { return label; };
 }
 
 std::vector<std::string> TBoxAnswerer::Texts() {
@@ -68,4 +72,4 @@ bool TBoxAnswerer::AnswerOne() {
   return false;
 }
 
-}  // namespace vorlan::engine_test
+}  // namespace vorlan::testing
