@@ -1,5 +1,7 @@
 #include "integrity_check.h"
 
+#include <utility>
+
 #include "base/format.h"
 #include "loader_error.h"
 #include "system/file_checksum.h"

@@ -97,12 +97,6 @@ void TComponent::FreeNotification(TComponent* component) {
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
   if (!component) return;
-  // Every link is held on both sides, so the shorter list tells whether
-  // there is one: each component that goes is asked about by all others.
-  bool mine_shorter = free_notifies_.size() <= component->free_notifies_.size();
-  const std::vector<TComponent*>& shorter = mine_shorter ? free_notifies_ : component->free_notifies_;
-  TComponent* other = mine_shorter ? component : this;
-  if (std::find(shorter.begin(), shorter.end(), other) == shorter.end()) return;
   EraseFromEnd(free_notifies_, component);
   EraseFromEnd(component->free_notifies_, this);
 }
