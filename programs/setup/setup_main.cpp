@@ -52,10 +52,10 @@ int Main() {
   // Shell links rely on COM being ready on the one user-interface thread.
   TComInitScope com;
   ProgramScope scope;
-  RegisterObjectsModule(scope);
-  RegisterPathsModule(scope);
-  RegisterLinksModule(scope);
   RegisterWidgetsModule(scope);
+  RegisterPathsModule(scope);
+  RegisterObjectsModule(scope);
+  RegisterLinksModule(scope);
   RegisterEngineModule(scope);
   TSetupHandlers::RegisterAll(Handlers());
   TApplication application;

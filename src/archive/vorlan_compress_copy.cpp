@@ -2,7 +2,7 @@
 
 #include "archive/archive_exceptions.h"
 #include "archive/archive_hooks.h"
-#include "archive/scope_exit.h"
+#include "base/scope_exit.h"
 #include "archive/vorlan_compress.h"
 #include "base/format.h"
 

@@ -31,6 +31,10 @@ class TComponent : public TPersistent {
   // Raises when another component of the owner has the name already, or
   // when it is not a valid identifier (an empty name is allowed).
   virtual void SetName(const std::string& name);
+  // The stem from which a unique name for this component is built
+  // (MakeUniqueComponentName): the stem itself, unless a kind of component
+  // names itself after what it holds.
+  virtual std::string UniqueNameStem(const std::string& stem) const { return stem; }
 
   TComponent* Owner() const { return owner_; }
   intptr_t Tag() const { return tag_; }

@@ -1,7 +1,7 @@
 // The build proper: the loader files, the product's archives by the kind of
 // distribution, and the stand-alone setup executable with its checksum.
 
-#include "archive/scope_exit.h"
+#include "base/scope_exit.h"
 #include "base/exceptions.h"
 #include "base/strings.h"
 #include "engine/custom_install.h"

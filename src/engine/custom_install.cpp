@@ -3,6 +3,7 @@
 #include "base/exceptions.h"
 #include "component/class_registry.h"
 #include "engine/engine_errors.h"
+#include "objects/main_archive_file.h"
 #include "objects/objects_module.h"
 #include "objects/specifier_access.h"
 #include "paths/folder_specifiers.h"
@@ -42,7 +43,7 @@ TCustomInstall::TCustomInstall(TComponent* owner) : TFileContainer(owner, type_c
   dialog_theme_bitmap_.LoadFromResource("INSTALLTHEME1");
   dialog_theme_bitmap_.SetWidth(kThemeWidth);
   dialog_theme_bitmap_.SetHeight(kThemeHeight);
-  AssignArchiveFileType(StandardMainArchiveFile());
+  AssignArchiveFileType(StandardSpecifier<TpsMainArchiveFile>());
   SetArchiveFile("");
   AssignDestDirType(StandardProgramFiles());
   MarkDestDirTypeByConstructor();
@@ -101,7 +102,7 @@ void TCustomInstall::SetHideMainForm(bool value) {
 void TCustomInstall::SetUseLoadingProgram(bool value) {
   use_loading_program_ = value;
   if (!value || Loading()) return;
-  AssignArchiveFileType(StandardMainArchiveFile());
+  AssignArchiveFileType(StandardSpecifier<TpsMainArchiveFile>());
   SetArchiveFile("");
 }
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "archive/scope_exit.h"
+#include "base/scope_exit.h"
 #include "archive/self_extract_info.h"
 #include "archive/vorlan_compress.h"
 #include "base/exceptions.h"

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/run_then_finish.h"
 #include "base/strings.h"
 #include "engine/custom_install.h"
 #include "objects/install_lists.h"
@@ -14,25 +15,24 @@ void TCustomInstall::InstallByTypeCode(int code, const std::string& status_text)
   TInstallContainerList* objects = AllContainers();
   if (!objects) return;
   bool status_shown = false;
-  // The status goes away also when an object fails; clearing it may raise
-  // in turn, so it is not left to a destructor.
-  try {
-    // Objects that the pass itself creates are not part of it.
-    int count = objects->Count();
-    for (int i = 0; i < std::min(count, objects->Count()); ++i) {
-      TInstallContainer* object = objects->Items(i);
-      if (object->TypeCode() != code) continue;
-      if (!status_shown && !Trim(status_text).empty()) {
-        ShowStatus(status_text);
-        status_shown = true;
-      }
-      object->Process();
-    }
-  } catch (...) {
-    if (status_shown) ClearStatus();
-    throw;
-  }
-  if (status_shown) ClearStatus();
+  // The status goes away also when an object fails.
+  RunThenFinish(
+      [&] {
+        // Objects that the pass itself creates are not part of it.
+        int count = objects->Count();
+        for (int i = 0; i < std::min(count, objects->Count()); ++i) {
+          TInstallContainer* object = objects->Items(i);
+          if (object->TypeCode() != code) continue;
+          if (!status_shown && !Trim(status_text).empty()) {
+            ShowStatus(status_text);
+            status_shown = true;
+          }
+          object->Process();
+        }
+      },
+      [&] {
+        if (status_shown) ClearStatus();
+      });
 }
 
 }  // namespace vorlan

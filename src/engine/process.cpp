@@ -6,6 +6,7 @@
 #include "archive/vorlan_compress.h"
 #include "base/date_time.h"
 #include "base/exceptions.h"
+#include "base/run_then_finish.h"
 #include "engine/custom_install.h"
 #include "engine/engine_errors.h"
 #include "objects/archive_cache.h"
@@ -77,15 +78,13 @@ void TCustomInstall::InstallTree() {
     ReleaseArchiveFiles();
     OnAfterInstallObjects()(this, MainArchive().Abort());
   };
-  try {
-    TFileContainer::Process();
-    RetryDeferredRegistrations();
-    for (const TPass& pass : kPasses) InstallByTypeCode(pass.code, pass.status_text);
-  } catch (...) {
-    close();
-    throw;
-  }
-  close();
+  RunThenFinish(
+      [this] {
+        TFileContainer::Process();
+        RetryDeferredRegistrations();
+        for (const TPass& pass : kPasses) InstallByTypeCode(pass.code, pass.status_text);
+      },
+      close);
 }
 
 // A failure now is the run's failure.

@@ -7,6 +7,7 @@
 #include "archive/remote_file_list.h"
 #include "base/exceptions.h"
 #include "base/file.h"
+#include "base/run_then_finish.h"
 #include "base/strings.h"
 #include "engine/custom_install.h"
 #include "engine/engine_errors.h"
@@ -30,14 +31,12 @@ std::exception_ptr RemoteListError(const std::string& path) {
 void ApplyRemoteFileList(TCustomNetInstallLocation& location) {
   std::string local = CreateTempFileName(false);
   std::vector<TRemoteFileRecord> records;
-  try {
-    location.Download(kRemoteFileList, local);
-    records = ReadRemoteFileList(local, RemoteListError);
-  } catch (...) {
-    DeleteFileAt(local);
-    throw;
-  }
-  DeleteFileAt(local);
+  RunThenFinish(
+      [&] {
+        location.Download(kRemoteFileList, local);
+        records = ReadRemoteFileList(local, RemoteListError);
+      },
+      [&local] { DeleteFileAt(local); });
   const std::vector<TCustomInstallFile*>& files = AllInstallFiles().Items();
   for (const TRemoteFileRecord& record : records) {
     for (TCustomInstallFile* file : files) {
@@ -57,18 +56,15 @@ void TCustomInstall::ReadArchiveInfo() {
   {
     TWaitCursor wait;
     ShowStatus(engine_error::kReadingFileInformation);
-    try {
-      TFileContainer::ReadArchiveInfo();
-      if (DistributeType() != dtTraditional) {
-        // A definition may name a remote distribution without saying where.
-        if (!NetLocation()) throw IEInstallNetLocNil(engine_error::kNetLocationNeeded);
-        ApplyRemoteFileList(*NetLocation());
-      }
-    } catch (...) {
-      ClearStatus();
-      throw;
-    }
-    ClearStatus();
+    RunThenFinish(
+        [this] {
+          TFileContainer::ReadArchiveInfo();
+          if (DistributeType() == dtTraditional) return;
+          // A definition may name a remote distribution without saying where.
+          if (!NetLocation()) throw IEInstallNetLocNil(engine_error::kNetLocationNeeded);
+          ApplyRemoteFileList(*NetLocation());
+        },
+        [this] { ClearStatus(); });
   }
   SetArchiveInfoRead(true);
   on_after_read_archive_info_(this);

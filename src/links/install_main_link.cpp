@@ -3,6 +3,7 @@
 #include "component/class_info.h"
 #include "links/links_module.h"
 #include "links/main_link_group.h"
+#include "objects/container_specifiers.h"
 #include "objects/specifier_access.h"
 
 namespace vorlan {
@@ -37,7 +38,7 @@ void TInstallMainLink::SetContainer(TInstallContainer* value) {
 }
 
 void TInstallMainLink::SetDestDirType(TCustomPathSpecifier*) {
-  TCustomInstallShellLink::SetDestDirType(StandardContainerDestDir());
+  TCustomInstallShellLink::SetDestDirType(StandardSpecifier<TpsContainerDestDir>());
 }
 
 const TClassInfo& TInstallMainLink::StaticClassInfo() {

@@ -9,8 +9,6 @@
 #include "links/main_link_group.h"
 #include "links/ps_object_link.h"
 #include "objects/objects_module.h"
-#include "paths/paths_module.h"
-#include "paths/path_specifier_list.h"
 
 namespace vorlan {
 
@@ -30,7 +28,6 @@ T* FindInScope() {
 void RegisterLinksModule(ProgramScope& scope) {
   if (scope.Find<TLinksState>()) return;
   RegisterObjectsModule(scope);
-  if (!scope.Find<TPathSpecifierList>()) RegisterPathsModule(scope);
   scope.Emplace<TLinksState>();
   scope.Emplace<TAllShellLinks>();
   scope.Emplace<TMainLinks>();

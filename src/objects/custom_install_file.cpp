@@ -1,12 +1,13 @@
 #include "objects/custom_install_file.h"
 
 #include "base/strings.h"
-#include "component/class_registry.h"
 #include "component/program_scope.h"
 #include "objects/install_engine.h"
 #include "objects/objects_module.h"
-#include "paths/custom_path_specifier.h"
-#include "paths/path_specifier_list.h"
+#include "objects/container_specifiers.h"
+#include "objects/specifier_access.h"
+#include "paths/folder_specifiers.h"
+#include "paths/unique_component_name.h"
 #include "system/version_info.h"
 
 namespace vorlan {
@@ -16,18 +17,6 @@ constexpr int kUniqueIdCount = 2000;
 
 bool HasObjectsState() { return ProgramScope::Exists() && ProgramScope::Current().Find<TObjectsState>(); }
 
-bool IsSpecifierOf(const TCustomPathSpecifier* specifier, const char* class_name) {
-  const TClassInfo* info = ProgramScope::Exists() ? Classes().Find(class_name) : nullptr;
-  return specifier && info && specifier->ClassInfo().InheritsFrom(*info);
-}
-
-// The standard instance of a specifier class; the paths module registers
-// the classes, so they are reached by name.
-TCustomPathSpecifier* StandardSpecifier(const char* class_name) {
-  const TClassInfo* info = ProgramScope::Exists() ? Classes().Find(class_name) : nullptr;
-  TStandardPathSpecList* list = FindStandardPathSpecifiers();
-  return info && list ? list->FindInstanceOf(*info) : nullptr;
-}
 }  // namespace
 
 TCustomInstallFile::TCustomInstallFile(TComponent* owner) : TFileRelated(owner, type_code::kFile) {
@@ -272,9 +261,9 @@ void TCustomInstallFile::ApplyKindRules(TSettings& next) {
   std::string extension = UpperCase(ExtractFileExt(next.file_name));
   if (next.dest_dir_type != DestDirType() && extension.size() == 4 &&
       std::string(".DLL,.OCX,.BLL,.EXE").find(extension) != std::string::npos) {
-    if (IsSpecifierOf(next.dest_dir_type, "TpsWindow") || IsSpecifierOf(next.dest_dir_type, "TpsBDEDLL")) {
+    if (IsSpecifier<TpsWindow>(next.dest_dir_type) || IsSpecifier<TpsBDEDLL>(next.dest_dir_type)) {
       overwrite_mode_ = owVersionDate;
-    } else if (IsSpecifierOf(next.dest_dir_type, "TpsSystem")) {
+    } else if (IsSpecifier<TpsSystem>(next.dest_dir_type)) {
       next.file_type = iftSystemWideDLL;
     }
   }
@@ -285,14 +274,19 @@ void TCustomInstallFile::ApplyKindRules(TSettings& next) {
 
 // The kinds of shared library have a home of their own.
 void TCustomInstallFile::ApplyFileTypeDestination(TSettings& next) {
-  const char* home = nullptr;
+  TCustomPathSpecifier* home = nullptr;
   switch (next.file_type) {
-    case iftApplicationSpecificDLL: next.dest_dir = "\\System"; home = "TpsMainInstall"; break;
-    case iftVendorSharedDLL: next.dest_dir = "\\System"; home = "TpsCommonFiles"; break;
-    case iftSystemWideDLL: next.dest_dir.clear(); home = "TpsSystem"; break;
+    case iftApplicationSpecificDLL: next.dest_dir = "\\System"; home = StandardSpecifier<TpsMainInstall>(); break;
+    case iftVendorSharedDLL: next.dest_dir = "\\System"; home = StandardSpecifier<TpsCommonFiles>(); break;
+    case iftSystemWideDLL: next.dest_dir.clear(); home = StandardSpecifier<TpsSystem>(); break;
     default: return;
   }
-  TFileRelated::SetDestDirType(StandardSpecifier(home));
+  TFileRelated::SetDestDirType(home);
+}
+
+std::string TCustomInstallFile::UniqueNameStem(const std::string& stem) const {
+  std::string file = ExtractFileName(stem);
+  return "IF" + IdentCharsOf(ChangeFileExt(file, "")) + "_" + IdentCharsOf(ExtractFileExt(file));
 }
 
 bool TCustomInstallFile::HasSelfRegisterFlag() {

@@ -48,6 +48,11 @@ class TCustomInstallFile : public TFileRelated {
   TCustomInstallFile(TComponent* owner, TInstallContainer* container, const std::string& source_path);
   ~TCustomInstallFile() override;
 
+  // "IF" + the stem's file name without extension + "_" + its extension,
+  // with everything but letters, digits and "_" dropped: "readme.txt"
+  // gives IFreadme_txt.
+  std::string UniqueNameStem(const std::string& stem) const override;
+
   bool ActiveX() const { return active_x_; }
   virtual void SetActiveX(bool value);
   const std::string& DestName() const { return dest_name_; }

@@ -11,15 +11,12 @@
 #include "archive/vorlan_compress.h"
 #include "base/file.h"
 #include "base/strings.h"
-#include "component/class_registry.h"
-#include "component/program_scope.h"
 #include "objects/archive_cache.h"
 #include "objects/custom_install_file.h"
 #include "objects/install_engine.h"
+#include "objects/main_archive_file.h"
 #include "objects/objects_module.h"
 #include "objects/parameters.h"
-#include "paths/main_archive_file.h"
-#include "paths/path_specifier_list.h"
 #include "system/version_info.h"
 #include "system/version_resource.h"
 
@@ -203,7 +200,6 @@ void TCustomInstallFile::AbortInstall() { throw EAIUserAbort(); }
 // ---- the archive component's events ----
 
 void TCustomInstallFile::NewDiskHandler(TVorlanCompress& archive, int disk, std::string& path) {
-  SetTag(0);
   TDiskParameter parameter;
   parameter.NewDisk = disk;
   parameter.Path = RemoveBackslash(ExtractFileDir(GetArchivePath()));
@@ -211,23 +207,14 @@ void TCustomInstallFile::NewDiskHandler(TVorlanCompress& archive, int disk, std:
   TObjectList report{this, &parameter};
   Broadcast(this, stage::kNextDisk, &report);
   Inform(info_code::kNextDisk, &report);
-  if (!on_new_disk_ && Tag() == 0) {
+  if (!on_new_disk_ && !parameter.Served) {
     std::string text = Format(TranslateMessage("Please insert disk #%d"), disk);
     std::string caption = TranslateMessage("Information");
     int answer = MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OKCANCEL | MB_ICONINFORMATION | MB_TASKMODAL);
     archive.SetAbort(answer == IDCANCEL);
   }
-  SetTag(0);
   path = RemoveBackslash(parameter.Path);
-  try {
-    const TClassInfo* info = Classes().Find("TpsMainArchiveFile");
-    TStandardPathSpecList* list = FindStandardPathSpecifiers();
-    if (auto* specifier = info && list ? dynamic_cast<TpsMainArchiveFile*>(list->FindInstanceOf(*info)) : nullptr) {
-      specifier->SetCurrentDiskDir(path);
-    }
-  } catch (const Exception&) {
-    // The specifier only remembers the disk for later paths.
-  }
+  SetMainArchiveDiskDir(path);
 }
 
 void TCustomInstallFile::StatusHandler(TVorlanCompress& /*archive*/, TlzhFileStats& stats) {

@@ -5,10 +5,11 @@
 
 #include "archive/vorlan_compress.h"
 #include "base/file.h"
+#include "base/run_then_finish.h"
 #include "base/strings.h"
-#include "component/class_registry.h"
-#include "component/program_scope.h"
+#include "objects/container_specifiers.h"
 #include "objects/custom_install_file.h"
+#include "objects/file_container_specifier.h"
 #include "objects/install_engine.h"
 #include "objects/objects_module.h"
 #include "objects/parameters.h"
@@ -32,16 +33,13 @@ TFileContainer::~TFileContainer() {
   }
 }
 
-// The specifier class is the paths module's; it is reached through the
-// class registry so that the two modules need not know each other's headers.
 void TFileContainer::CreateCompanionSpecifier() {
-  const TClassInfo* info = ProgramScope::Exists() ? Classes().Find("TpsFileContainer") : nullptr;
-  if (!info || !Owner()) return;
-  auto* specifier = dynamic_cast<TCustomPathSpecifier*>(info->Create(Owner()));
+  if (!Owner()) return;
+  auto* specifier = new TpsFileContainer(Owner());
   std::string name = "psFileContainer";
   for (int n = 1; Owner()->FindComponent(name); ++n) name = "psFileContainer" + std::to_string(n);
   specifier->SetName(name);
-  info->FindProperty("FileContainer")->set(*specifier, TValue(static_cast<TComponent*>(this)));
+  specifier->SetFileContainer(this);
   SetCompanionSpecifier(specifier);
 }
 
@@ -142,7 +140,7 @@ void TFileContainer::DoNewDisk(TCustomInstallFile* file, TDiskParameter& disk) {
   if (!on_new_disk_) return;
   std::string path = disk.Path;
   on_new_disk_(file, disk.NewDisk, path);
-  file->SetTag(1);  // served: the file does not prompt the user itself
+  disk.Served = true;
   disk.Path = path;
 }
 
@@ -236,22 +234,20 @@ void TFileContainer::InstallObjects() {
     if (fire_after_install_objects_) on_after_install_objects_(this, was_aborted);
     state_ = ifsNone;
   };
-  try {
-    std::string local;
-    if (FindLocalArchive(local)) SetLocalArchivePath(local);
-    ReadArchiveInfo();
-    Broadcast(this, stage::kContainerStarts, nullptr);
-    Inform(info_code::kContainerStarts, this);
-    total_size_ = TotalFilesSize(false);
-    done_size_ = 0;
-    on_before_install_objects_(this);
-    TFileRelated::InstallObjects();
-    Inform(info_code::kContainerEnds, this);
-  } catch (...) {
-    finish();
-    throw;
-  }
-  finish();
+  RunThenFinish(
+      [this] {
+        std::string local;
+        if (FindLocalArchive(local)) SetLocalArchivePath(local);
+        ReadArchiveInfo();
+        Broadcast(this, stage::kContainerStarts, nullptr);
+        Inform(info_code::kContainerStarts, this);
+        total_size_ = TotalFilesSize(false);
+        done_size_ = 0;
+        on_before_install_objects_(this);
+        TFileRelated::InstallObjects();
+        Inform(info_code::kContainerEnds, this);
+      },
+      finish);
 }
 
 void TFileContainer::CopyFiles() {
@@ -260,23 +256,20 @@ void TFileContainer::CopyFiles() {
     state_ = ifsNone;
     Broadcast(this, stage::kOperationEnded, nullptr);
   };
-  try {
-    OnBeforeProcess()(this);
-    if (Include()) {
-      Inform(info_code::kContainerStarts, this);
-      ReadInfoFromFiles();
-      total_size_ = TotalFilesSize(false);
-      done_size_ = 0;
-      for (int i = 0; i < FileCount(); ++i) Files(i)->Copy();
-      for (int i = 0; i < FileContainerCount(); ++i) FileContainers(i)->CopyFiles();
-      OnAfterProcess()(this);
-      Inform(info_code::kContainerEnds, this);
-    }
-  } catch (...) {
-    finish();
-    throw;
-  }
-  finish();
+  RunThenFinish(
+      [this] {
+        OnBeforeProcess()(this);
+        if (!Include()) return;
+        Inform(info_code::kContainerStarts, this);
+        ReadInfoFromFiles();
+        total_size_ = TotalFilesSize(false);
+        done_size_ = 0;
+        for (int i = 0; i < FileCount(); ++i) Files(i)->Copy();
+        for (int i = 0; i < FileContainerCount(); ++i) FileContainers(i)->CopyFiles();
+        OnAfterProcess()(this);
+        Inform(info_code::kContainerEnds, this);
+      },
+      finish);
 }
 
 void TFileContainer::FreeFiles() {
@@ -381,14 +374,12 @@ void TFileContainer::Compress(TCompressOptions options) {
     state_ = ifsNone;
     Broadcast(this, stage::kOperationEnded, nullptr);
   };
-  try {
-    OnBeforeProcess()(this);
-    if (Include()) CompressIncluded(options);
-  } catch (...) {
-    finish();
-    throw;
-  }
-  finish();
+  RunThenFinish(
+      [this, options] {
+        OnBeforeProcess()(this);
+        if (Include()) CompressIncluded(options);
+      },
+      finish);
 }
 
 void TFileContainer::CompressIncluded(TCompressOptions options) {
@@ -421,19 +412,17 @@ void TFileContainer::CompressChild(TFileRelated& child, TCompressOptions options
   auto* file = dynamic_cast<TCustomInstallFile*>(&child);
   bool net = file && !Has(options, coForceNetFilesLocal) && (child.Net() || Has(options, coForceFilesNet));
   TSavedArchiveSettings saved(child);
-  try {
-    if (!child.Include() && Has(options, coIncludeAll)) child.SetInclude(true);
-    ChooseChildArchive(child, net, options, build_dir, remote_archive);
-    if (auto* container = dynamic_cast<TFileContainer*>(&child)) {
-      container->Compress(options);
-    } else if (file) {
-      file->Compress();
-    }
-  } catch (...) {
-    saved.Restore();
-    throw;
-  }
-  saved.Restore();
+  RunThenFinish(
+      [&] {
+        if (!child.Include() && Has(options, coIncludeAll)) child.SetInclude(true);
+        ChooseChildArchive(child, net, options, build_dir, remote_archive);
+        if (auto* container = dynamic_cast<TFileContainer*>(&child)) {
+          container->Compress(options);
+        } else if (file) {
+          file->Compress();
+        }
+      },
+      [&saved] { saved.Restore(); });
 }
 
 void TFileContainer::ChooseChildArchive(TFileRelated& child, bool net, TCompressOptions options,
@@ -449,9 +438,9 @@ void TFileContainer::ChooseChildArchive(TFileRelated& child, bool net, TCompress
   } else if (net) {
     auto& file = static_cast<TCustomInstallFile&>(child);
     redirect(lzcOnlyAdd, file.NeedsArchiveInfo() ? RemoteArchivePath(build_dir, child) : remote_archive);
-  } else if (IsContainerArchiveFile(type)) {
+  } else if (IsSpecifier<TpsContainerArchiveFile>(type)) {
     child.SetAddToArchive(lzcOnlyAdd);
-  } else if (IsInstallSource(type)) {
+  } else if (IsSpecifier<TpsInstallSource>(type)) {
     TInstallEngine* engine = TheInstall();
     auto* engine_object = engine ? dynamic_cast<TFileRelated*>(&engine->AsInstallObject()) : nullptr;
     std::string base = engine_object ? RemoveBackslash(ExtractFileDir(engine_object->GetArchivePath())) : build_dir;

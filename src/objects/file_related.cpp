@@ -5,12 +5,14 @@
 #include "base/file.h"
 #include "base/format.h"
 #include "base/strings.h"
+#include "objects/container_specifiers.h"
 #include "objects/custom_install_file.h"
 #include "objects/file_container.h"
 #include "objects/install_engine.h"
+#include "objects/main_archive_file.h"
 #include "objects/net_install_location.h"
-#include "objects/parameters.h"
 #include "objects/objects_module.h"
+#include "objects/parameters.h"
 #include "objects/specifier_access.h"
 #include "paths/custom_path_specifier.h"
 #include "paths/path_expansion.h"
@@ -27,7 +29,7 @@ const TEnumInfo& LzhCommandInfo() {
 
 namespace {
 bool NamesItsOwnFile(const TCustomPathSpecifier* specifier) {
-  return IsContainerArchiveFile(specifier) || IsMainArchiveFile(specifier);
+  return IsSpecifier<TpsContainerArchiveFile>(specifier) || IsSpecifier<TpsMainArchiveFile>(specifier);
 }
 
 bool IsGroup(const TInstallContainer* container) {
@@ -38,7 +40,7 @@ bool IsGroup(const TInstallContainer* container) {
 TFileRelated::TFileRelated(TComponent* owner, int type_code) : TInstallObject(owner, type_code) {
   SetAutoProcess(true);
   if (Container()) {
-    AssignArchiveFileType(StandardContainerArchiveFile());
+    AssignArchiveFileType(StandardSpecifier<TpsContainerArchiveFile>());
     MarkArchiveFileTypeByConstructor();
     archive_file_.clear();
   }
@@ -164,9 +166,9 @@ void TFileRelated::SetContainer(TInstallContainer* value) {
   TInstallObject::SetContainer(value);
   if (Loading()) return;
   if (dynamic_cast<TFileRelated*>(value) || IsGroup(value)) {
-    SetArchiveFileType(StandardContainerArchiveFile());
+    SetArchiveFileType(StandardSpecifier<TpsContainerArchiveFile>());
     SetArchiveFile("");
-  } else if (IsContainerArchiveFile(archive_file_type_)) {
+  } else if (IsSpecifier<TpsContainerArchiveFile>(archive_file_type_)) {
     SetArchiveFileType(nullptr);
   }
 }

@@ -1,5 +1,6 @@
 #include "objects/install_object.h"
 
+#include "objects/container_specifiers.h"
 #include "objects/install_engine.h"
 #include "objects/specifier_access.h"
 #include "paths/custom_path_specifier.h"
@@ -13,7 +14,7 @@ TInstallObject::TInstallObject(TComponent* owner, int type_code) : TInstallConta
     root.AddChild(this);
     AssignContainer(&root);
     MarkContainerByConstructor();
-    AssignDestDirType(StandardContainerDestDir());
+    AssignDestDirType(StandardSpecifier<TpsContainerDestDir>());
     MarkDestDirTypeByConstructor();
     SetDestDir("");
   }
@@ -33,9 +34,9 @@ void TInstallObject::SetContainer(TInstallContainer* value) {
   AssignContainer(value);
   if (Loading()) return;
   if (value) {
-    SetDestDirType(StandardContainerDestDir());
+    SetDestDirType(StandardSpecifier<TpsContainerDestDir>());
     SetDestDir("");
-  } else if (IsContainerDestDir(DestDirType())) {
+  } else if (IsSpecifier<TpsContainerDestDir>(DestDirType())) {
     SetDestDirType(nullptr);
   }
 }
@@ -45,7 +46,7 @@ void TInstallObject::ObjectRemoved(TInstallContainer* object) {
   if (object == container_) {
     // The container is going: forget it without asking it anything.
     container_ = nullptr;
-    if (IsContainerDestDir(DestDirType())) AssignDestDirType(nullptr);
+    if (IsSpecifier<TpsContainerDestDir>(DestDirType())) AssignDestDirType(nullptr);
   }
 }
 

@@ -6,14 +6,18 @@
 #include "component/class_registry.h"
 #include "component/program_scope.h"
 #include "objects/archive_cache.h"
+#include "objects/container_specifiers.h"
+#include "objects/file_container_specifier.h"
 #include "objects/install_directory.h"
 #include "objects/install_file.h"
 #include "objects/install_group.h"
 #include "objects/install_registry.h"
 #include "objects/install_container.h"
 #include "objects/install_engine.h"
+#include "objects/main_archive_file.h"
 #include "objects/uninstall_exe.h"
 #include "objects/uninstall_file_list.h"
+#include "paths/paths_module.h"
 #include "system/system_module.h"
 
 namespace vorlan {
@@ -24,12 +28,29 @@ struct TAllInstallFiles : TCustomInstallFileList {};
 struct TMainArchive {
   std::unique_ptr<TVorlanCompress> archive = std::make_unique<TVorlanCompress>(nullptr);
 };
+struct TNameClashCounter {
+  int last = 0;
+};
+
+// The specifiers that ask the tree, among the core ones in their places.
+void RegisterTreeSpecifiers() {
+  Classes().Register(TpsFileContainer::StaticClassInfo());
+  RegisterPathSpecifierClasses({
+      .container_archive_file = &TpsContainerArchiveFile::StaticClassInfo(),
+      .container_dest_dir = &TpsContainerDestDir::StaticClassInfo(),
+      .install_source = &TpsInstallSource::StaticClassInfo(),
+      .main_install = &TpsMainInstall::StaticClassInfo(),
+      .main_archive_file = &TpsMainArchiveFile::StaticClassInfo(),
+  });
+}
 }  // namespace
 
 void RegisterObjectsModule(ProgramScope& scope) {
   if (scope.Find<TObjectsState>()) return;
   RegisterSystemModule(scope);
+  RegisterPathsModule(scope);
   scope.Emplace<TObjectsState>();
+  scope.Emplace<TNameClashCounter>();
   scope.Emplace<TDeferredRegistrationFiles>();
   scope.Emplace<TAllInstallFiles>();
   scope.Emplace<TMainArchive>();
@@ -42,7 +63,10 @@ void RegisterObjectsModule(ProgramScope& scope) {
   Classes().Register(TInstallRegistry::StaticClassInfo());
   Classes().Register(TInstallFile::StaticClassInfo());
   Classes().Register(TUninstallEXE::StaticClassInfo());
+  RegisterTreeSpecifiers();
 }
+
+int NextNameClash() { return ++ProgramScope::Current().Get<TNameClashCounter>().last; }
 
 TObjectsState& ObjectsState() { return ProgramScope::Current().Get<TObjectsState>(); }
 TCustomInstallFileList& DeferredRegistrationFiles() { return ProgramScope::Current().Get<TDeferredRegistrationFiles>(); }

@@ -30,11 +30,17 @@ struct TObjectsState {
   bool unique_ids_loaded = false;
 };
 
-// Sets up the system module first, then creates the lists and the shared
-// archive in their order:
+// Sets up the system and paths modules first, then creates the lists and
+// the shared archive in their order:
 // DeferredRegistrationFiles, AllInstallFiles, MainArchive, AllContainers,
-// then AllRegistryObjects.
+// then AllRegistryObjects; last it registers the path specifier classes,
+// its own among them.
 void RegisterObjectsModule(ProgramScope& scope);
+
+// The next number of the run's name clashes (1, 2, ...): a component that
+// must give up its name to a file container's specifier is renamed
+// nameClash followed by it.
+int NextNameClash();
 
 TObjectsState& ObjectsState();
 TCustomInstallFileList& DeferredRegistrationFiles();

@@ -36,6 +36,8 @@ class TDiskParameter : public TObject {
   int32_t NewDisk = 0;
   // Where the part is expected; a handler may change it.
   std::string Path;
+  // A container's handler answered for the disk: the file asks no one.
+  bool Served = false;
 };
 
 class TDownloadStatusParameter : public TObject {

@@ -3,10 +3,7 @@
 #include "component/class_info.h"
 #include "component/class_registry.h"
 #include "component/program_scope.h"
-#include "paths/container_specifiers.h"
-#include "paths/file_container_specifier.h"
 #include "paths/folder_specifiers.h"
-#include "paths/main_archive_file.h"
 #include "paths/office_folder_specifiers.h"
 #include "paths/path_specifier.h"
 #include "paths/path_specifier_class_list.h"
@@ -15,38 +12,34 @@
 
 namespace vorlan {
 
-namespace {
-struct TNameClashCounter {
-  int last = 0;
-};
-}  // namespace
-
 void RegisterPathsModule(ProgramScope& scope) {
-  scope.Emplace<TNameClashCounter>();
+  if (scope.Find<TPathSpecifierList>()) return;
   scope.Emplace<TPathSpecifierList>();
   scope.Emplace<TStandardPathSpecList>();
-  TPathSpecifierClassList& specifiers = scope.Emplace<TPathSpecifierClassList>();
+  scope.Emplace<TPathSpecifierClassList>();
   TClassRegistry& classes = scope.Get<TClassRegistry>();
-
   classes.Register(TCustomPathSpecifier::StaticClassInfo());
   classes.Register(TStandardPathSpecifier::StaticClassInfo());
   classes.Register(TPathSpecifier::StaticClassInfo());
-  classes.Register(TpsFileContainer::StaticClassInfo());
-  // The order is the order in which a form receives its instances.
+}
+
+void RegisterPathSpecifierClasses(const TTreeSpecifierClasses& tree) {
+  TClassRegistry& classes = Classes();
+  TPathSpecifierClassList& specifiers = PathSpecifierClasses();
   for (const TClassInfo* info : {
            &TpsBDEDLL::StaticClassInfo(),
            &TpsCommonFiles::StaticClassInfo(),
-           &TpsContainerArchiveFile::StaticClassInfo(),
-           &TpsContainerDestDir::StaticClassInfo(),
+           tree.container_archive_file,
+           tree.container_dest_dir,
            &TpsDesktopMenu::StaticClassInfo(),
-           &TpsInstallSource::StaticClassInfo(),
-           &TpsMainInstall::StaticClassInfo(),
+           tree.install_source,
+           tree.main_install,
            &TpsProgramFiles::StaticClassInfo(),
            &TpsProgramMenu::StaticClassInfo(),
            &TpsStartMenu::StaticClassInfo(),
            &TpsStartupMenu::StaticClassInfo(),
            &TpsSystem::StaticClassInfo(),
-           &TpsMainArchiveFile::StaticClassInfo(),
+           tree.main_archive_file,
            &TpsWindow::StaticClassInfo(),
            // The Windows folders, then the office suite's.
            &TpsPrinters::StaticClassInfo(),
@@ -71,11 +64,10 @@ void RegisterPathsModule(ProgramScope& scope) {
            &TpsOfficeToolsDirectory::StaticClassInfo(),
            &TpsOfficeFavoritesDirectory::StaticClassInfo(),
        }) {
+    if (!info) continue;
     classes.Register(*info);
     specifiers.RegisterPathSpecifierClass(info);
   }
 }
-
-int NextNameClash() { return ++ProgramScope::Current().Get<TNameClashCounter>().last; }
 
 }  // namespace vorlan

@@ -5,7 +5,6 @@
 #include "base/exceptions.h"
 #include "base/strings.h"
 #include "component/component.h"
-#include "objects/custom_install_file.h"
 
 namespace vorlan {
 
@@ -19,24 +18,16 @@ bool IsIdentifier(const std::string& name) {
   return !name.empty() && !(name[0] >= '0' && name[0] <= '9') && std::all_of(name.begin(), name.end(), IsIdentChar);
 }
 
+}  // namespace
+
 std::string IdentCharsOf(std::string_view text) {
   std::string kept;
   std::copy_if(text.begin(), text.end(), std::back_inserter(kept), IsIdentChar);
   return kept;
 }
 
-// "IF" + file name without extension + "_" + extension, with everything
-// but letters, digits and "_" dropped.
-std::string InstallFileStem(const std::string& stem) {
-  std::string file = ExtractFileName(stem);
-  std::string extension = ExtractFileExt(file);
-  return "IF" + IdentCharsOf(ChangeFileExt(file, "")) + "_" + IdentCharsOf(extension);
-}
-
-}  // namespace
-
 std::string MakeUniqueComponentName(TComponent& component, const std::string& stem) {
-  std::string base = dynamic_cast<TCustomInstallFile*>(&component) ? InstallFileStem(stem) : stem;
+  std::string base = component.UniqueNameStem(stem);
   // Digits appended to a name that is no identifier never make it one.
   if (!IsIdentifier(base)) throw Exception("Cannot make a component name from \"" + stem + "\"");
   for (int k = 0;; ++k) {

@@ -13,7 +13,6 @@
 #include "engine/engine_module.h"
 #include "engine/install.h"
 #include "objects/objects_module.h"
-#include "paths/paths_module.h"
 #include "widgets/application.h"
 #include "widgets/main_form.h"
 #include "widgets/widgets_module.h"
@@ -24,7 +23,6 @@ class EngineFixture : public ::testing::Test {
  protected:
   EngineFixture() {
     RegisterObjectsModule(scope);
-    RegisterPathsModule(scope);
     RegisterWidgetsModule(scope);
     RegisterEngineModule(scope);
   }

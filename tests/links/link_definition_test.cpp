@@ -9,7 +9,7 @@
 #include "links/ps_object_link.h"
 #include "link_fixture.h"
 #include "objects/install_directory.h"
-#include "paths/container_specifiers.h"
+#include "objects/container_specifiers.h"
 #include "paths/folder_specifiers.h"
 
 namespace vorlan {

@@ -7,7 +7,7 @@
 #include "link_fixture.h"
 #include "objects/install_directory.h"
 #include "objects/install_file.h"
-#include "paths/container_specifiers.h"
+#include "objects/container_specifiers.h"
 #include "paths/folder_specifiers.h"
 #include "paths/path_exceptions.h"
 #include "paths/path_specifier_list.h"

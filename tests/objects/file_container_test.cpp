@@ -120,6 +120,7 @@ TEST_F(FileContainerTest, NewDiskHandlerSuppliesThePath) {
     path = "D:\\Disk" + std::to_string(disk);
   });
   Make<TTestLink>("Manager", dir)->SetAutoProcess(false);
+  file->SetTag(42);  // the author's, untouched by the report
   TDiskParameter disk;
   disk.NewDisk = 2;
   disk.Path = "A:";
@@ -128,7 +129,8 @@ TEST_F(FileContainerTest, NewDiskHandlerSuppliesThePath) {
       [&](TInstallContainer*) { dir->DoInformationEventControl(file, info_code::kNextDisk, &request); });
   dir->InstallObjects();
   EXPECT_EQ(disk.Path, "D:\\Disk2");
-  EXPECT_EQ(file->Tag(), 1);
+  EXPECT_TRUE(disk.Served);
+  EXPECT_EQ(file->Tag(), 42);
   EXPECT_NE(std::find(Log().begin(), Log().end(), "Manager heard -993"), Log().end());
 }
 

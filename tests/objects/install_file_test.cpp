@@ -15,7 +15,7 @@
 #include "box_answerer.h"
 #include "objects/objects_module.h"
 #include "objects/parameters.h"
-#include "paths/container_specifiers.h"
+#include "objects/container_specifiers.h"
 #include "paths/folder_specifiers.h"
 #include "paths/path_specifier_list.h"
 #include "system/os_version.h"
@@ -551,12 +551,13 @@ TEST_F(InstallFileTest, DiskHandlerOfTheFileSuppliesThePathWithoutAPrompt) {
   file->OnNewDisk().Assign([](TCustomInstallFile*, int disk, std::string& path) {
     path = "A:\\disk" + std::to_string(disk) + "\\";
   });
+  file->SetTag(7);
   TVorlanCompress archive(nullptr);
   std::string path;
   file->NewDiskHandler(archive, 3, path);
   EXPECT_EQ(path, "A:\\disk3");
   EXPECT_FALSE(archive.Abort());
-  EXPECT_EQ(file->Tag(), 0);
+  EXPECT_EQ(file->Tag(), 7);
 }
 
 TEST_F(InstallFileTest, CancelAtTheDiskPromptAbortsTheInstallation) {

@@ -18,7 +18,6 @@ class InstallRegistryTest : public vorlan::testing::RegistryKeyTest {
   void SetUp() override {
     RegistryKeyTest::SetUp();
     RegisterObjectsModule(scope_);
-    RegisterPathsModule(scope_);
     Log().clear();
   }
   void TearDown() override {

@@ -11,7 +11,6 @@
 #include "component/program_scope.h"
 #include "definition_test_classes.h"
 #include "objects/objects_module.h"
-#include "paths/paths_module.h"
 #include "tree_test_classes.h"
 
 namespace vorlan::tree_test {
@@ -20,7 +19,6 @@ class TreeFixture : public ::testing::Test {
  protected:
   TreeFixture() {
     RegisterObjectsModule(scope);
-    RegisterPathsModule(scope);
     Log().clear();
   }
 

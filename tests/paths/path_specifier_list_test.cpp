@@ -92,20 +92,5 @@ TEST_F(PathsTest, OnlyCreatableSpecifierClassesRegister) {
   EXPECT_EQ(PathSpecifierClasses().Count(), before);
 }
 
-TEST_F(PathsTest, CoreThenWindowsThenOfficeClassesRegisterInTheirFixedOrder) {
-  std::vector<std::string> names;
-  for (int i = 0; i < PathSpecifierClasses().Count(); ++i) names.push_back(PathSpecifierClasses().Items(i).Name());
-  EXPECT_EQ(names, (std::vector<std::string>{
-                       "TpsBDEDLL", "TpsCommonFiles", "TpsContainerArchiveFile", "TpsContainerDestDir",
-                       "TpsDesktopMenu", "TpsInstallSource", "TpsMainInstall", "TpsProgramFiles", "TpsProgramMenu",
-                       "TpsStartMenu", "TpsStartupMenu", "TpsSystem", "TpsMainArchiveFile", "TpsWindow",
-                       "TpsPrinters", "TpsRecent", "TpsSendTo", "TpsStartup", "TpsControlPanel", "TpsFavorites",
-                       "TpsBitBucket", "TpsCookies", "TpsCommonAltStartup", "TpsCommonStartup",
-                       "TpsCommonDesktopDirectory", "TpsCommonFavorites", "TpsCommonPrograms", "TpsCommonStartMenu",
-                       "TpsQuickLaunchMenu",
-                       "TpsOfficeUserTemplates", "TpsOfficeWorkgroupTemplates", "TpsOfficeClipartDirectory",
-                       "TpsOfficeStartupDirectory", "TpsOfficeToolsDirectory", "TpsOfficeFavoritesDirectory"}));
-}
-
 }  // namespace
 }  // namespace vorlan

@@ -1,6 +1,6 @@
 #pragma once
-// A program scope with the path specifiers' state and an empty form that
-// owns what a test creates.
+// A program scope with the path specifiers' state, the machine's folder
+// classes registered, and an empty form that owns what a test creates.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,10 @@ namespace vorlan::testing {
 
 class PathsTest : public ::testing::Test {
  protected:
-  PathsTest() { RegisterPathsModule(scope); }
+  PathsTest() {
+    RegisterPathsModule(scope);
+    RegisterPathSpecifierClasses({});
+  }
 
   ProgramScope scope;
   testing_classes::TTestForm form{nullptr};

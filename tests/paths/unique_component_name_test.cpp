@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "base/exceptions.h"
-#include "objects/custom_install_file.h"
 #include "paths_fixture.h"
-#include "tree_objects.h"
 
 namespace vorlan {
 namespace {
 
 using testing::PathsTest;
-using testing::TreeTest;
 using testing_classes::TTestItem;
 
 class UniqueNameTest : public PathsTest {
@@ -42,26 +39,6 @@ TEST_F(UniqueNameTest, AStemThatCanMakeNoNameRaisesAndChangesNothing) {
     EXPECT_THROW(MakeUniqueComponentName(item, stem), Exception) << stem;
     EXPECT_EQ(item.Name(), "Kept");
   }
-}
-
-TEST_F(TreeTest, AnInstallFileIsNamedAfterTheStemsFileNameAndExtension) {
-  auto& file = *new testing::TPathTestInstallFile(&form);
-  struct Case {
-    const char* stem;
-    const char* expected;
-  } cases[] = {
-      {"readme.txt", "IFreadme_txt"},
-      {"C:\\Docs\\my-file.v2.txt", "IFmyfilev2_txt"},
-      {"README", "IFREADME_"},
-      {"setup.1", "IFsetup_1"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(MakeUniqueComponentName(file, c.stem), c.expected) << c.stem;
-
-  auto& holder = *new TTestItem(&form);
-  holder.SetName("IFreadme_txt");
-  new TTestItem(&form);
-  form.Components(form.ComponentCount() - 1)->SetName("IFreadme_txt1");
-  EXPECT_EQ(MakeUniqueComponentName(file, "readme.txt"), "IFreadme_txt2");
 }
 
 }  // namespace

@@ -10,10 +10,10 @@ namespace vorlan {
 
 // The modules in the order a setup program registers them.
 void RegisterDefinitionClasses(ProgramScope& scope) {
-  RegisterObjectsModule(scope);
-  RegisterPathsModule(scope);
-  RegisterLinksModule(scope);
   RegisterWidgetsModule(scope);
+  RegisterPathsModule(scope);
+  RegisterObjectsModule(scope);
+  RegisterLinksModule(scope);
   RegisterEngineModule(scope);
 }
 

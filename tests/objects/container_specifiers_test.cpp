@@ -1,12 +1,13 @@
-#include "paths/container_specifiers.h"
+#include "objects/container_specifiers.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include "objects/main_archive_file.h"
 #include "paths/ensure_path_specifier.h"
-#include "paths/main_archive_file.h"
 #include "paths/path_exceptions.h"
+#include "paths/path_specifier_class_list.h"
 #include "paths/path_specifier_list.h"
 #include "tree_objects.h"
 
@@ -58,6 +59,21 @@ const char* const kWindowsNames[] = {
 const char* const kOfficeNames[] = {"psOfficeUserTemplates",    "psOfficeWorkgroupTemplates",
                                     "psOfficeClipartDirectory", "psOfficeStartupDirectory",
                                     "psOfficeToolsDirectory",   "psOfficeFavoritesDirectory"};
+
+TEST_F(TreeTest, TheTreesClassesRegisterInTheirPlacesAmongTheCoreThenWindowsThenOfficeClasses) {
+  std::vector<std::string> names;
+  for (int i = 0; i < PathSpecifierClasses().Count(); ++i) names.push_back(PathSpecifierClasses().Items(i).Name());
+  EXPECT_EQ(names, (std::vector<std::string>{
+                       "TpsBDEDLL", "TpsCommonFiles", "TpsContainerArchiveFile", "TpsContainerDestDir",
+                       "TpsDesktopMenu", "TpsInstallSource", "TpsMainInstall", "TpsProgramFiles", "TpsProgramMenu",
+                       "TpsStartMenu", "TpsStartupMenu", "TpsSystem", "TpsMainArchiveFile", "TpsWindow",
+                       "TpsPrinters", "TpsRecent", "TpsSendTo", "TpsStartup", "TpsControlPanel", "TpsFavorites",
+                       "TpsBitBucket", "TpsCookies", "TpsCommonAltStartup", "TpsCommonStartup",
+                       "TpsCommonDesktopDirectory", "TpsCommonFavorites", "TpsCommonPrograms", "TpsCommonStartMenu",
+                       "TpsQuickLaunchMenu",
+                       "TpsOfficeUserTemplates", "TpsOfficeWorkgroupTemplates", "TpsOfficeClipartDirectory",
+                       "TpsOfficeStartupDirectory", "TpsOfficeToolsDirectory", "TpsOfficeFavoritesDirectory"}));
+}
 
 TEST_F(TreeTest, TheFirstInstallObjectOnAFormBringsTheCoreThenTheWindowsThenTheOfficeSpecifiers) {
   Named<TPathTestFile>(form, "File1");

@@ -1,11 +1,11 @@
-#include "paths/file_container_specifier.h"
+#include "objects/file_container_specifier.h"
 
 #include "base/strings.h"
 #include "component/class_info.h"
 #include "objects/custom_install_file.h"
 #include "objects/file_container.h"
+#include "objects/objects_module.h"
 #include "paths/path_exceptions.h"
-#include "paths/paths_module.h"
 #include "paths/unique_component_name.h"
 
 namespace vorlan {

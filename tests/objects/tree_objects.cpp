@@ -2,7 +2,6 @@
 
 #include "component/class_info.h"
 #include "component/class_registry.h"
-#include "paths/paths_module.h"
 
 namespace vorlan::testing {
 
@@ -23,7 +22,6 @@ const TClassInfo& TPathTestLink::StaticClassInfo() {
 
 TreeTest::TreeTest() {
   RegisterObjectsModule(scope);
-  RegisterPathsModule(scope);
   testing_classes::RegisterTestClasses();
   for (const TClassInfo* info : {&TPathTestDir::StaticClassInfo(), &TPathTestFile::StaticClassInfo(),
                                  &TPathTestLink::StaticClassInfo(), &TTestEngine::StaticClassInfo()}) {

@@ -1,11 +1,11 @@
-#include "paths/file_container_specifier.h"
+#include "objects/file_container_specifier.h"
 
 #include <gtest/gtest.h>
 
 #include "objects/custom_install_file.h"
 #include "objects/install_directory.h"
 #include "objects/install_group.h"
-#include "paths/container_specifiers.h"
+#include "objects/container_specifiers.h"
 #include "paths/ensure_path_specifier.h"
 #include "paths/path_exceptions.h"
 #include "paths/path_specifier_list.h"

@@ -4,10 +4,13 @@
 
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "component/program_scope.h"
+#include "definition_test_classes.h"
 #include "objects/custom_install_file.h"
 #include "objects/file_related.h"
 #include "objects/objects_module.h"
-#include "paths_fixture.h"
 #include "test_install_engine.h"
 
 namespace vorlan::testing {

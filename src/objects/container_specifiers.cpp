@@ -1,11 +1,11 @@
-#include "paths/container_specifiers.h"
+#include "objects/container_specifiers.h"
 
 #include "base/format.h"
 #include "base/strings.h"
 #include "component/class_info.h"
 #include "objects/file_container.h"
-#include "objects/install_group.h"
 #include "objects/install_engine.h"
+#include "objects/install_group.h"
 #include "paths/path_exceptions.h"
 
 namespace vorlan {

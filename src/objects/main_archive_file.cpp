@@ -1,11 +1,11 @@
-#include "paths/main_archive_file.h"
+#include "objects/main_archive_file.h"
 
 #include "base/exceptions.h"
 #include "base/strings.h"
 #include "component/class_info.h"
+#include "objects/container_specifiers.h"
 #include "objects/install_engine.h"
-#include "paths/container_specifiers.h"
-#include "paths/path_specifier_list.h"
+#include "objects/specifier_access.h"
 
 namespace vorlan {
 
@@ -42,11 +42,7 @@ std::string TpsMainArchiveFile::GetPath(TInstallContainer* object) {
 }
 
 void SetMainArchiveDiskDir(const std::string& dir) {
-  TPathSpecifierList* all = FindAllPathSpecifiers();
-  if (!all) return;
-  if (auto* main = static_cast<TpsMainArchiveFile*>(all->FindInstanceOf(TpsMainArchiveFile::StaticClassInfo()))) {
-    main->SetCurrentDiskDir(RemoveBackslash(dir));
-  }
+  if (auto* main = StandardSpecifier<TpsMainArchiveFile>()) main->SetCurrentDiskDir(RemoveBackslash(dir));
 }
 
 const TClassInfo& TpsMainArchiveFile::StaticClassInfo() {
