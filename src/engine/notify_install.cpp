@@ -7,15 +7,15 @@ namespace vorlan {
 
 void TCustomInstall::NotifyGoodInstall() {
   on_before_notify_good_install_(this);
-  Broadcast(this, stage::kGoodInstall, nullptr);
-  Broadcast(this, stage::kGoodInstallPages, nullptr);
+  Broadcast(this, stage::kGoodInstall);
+  Broadcast(this, stage::kGoodInstallPages);
   on_after_notify_good_install_(this);
 }
 
 void TCustomInstall::NotifyBadInstall() {
   on_before_notify_bad_install_(this);
-  Broadcast(this, stage::kBadInstall, nullptr);
-  Broadcast(this, stage::kBadInstallPages, nullptr);
+  Broadcast(this, stage::kBadInstall);
+  Broadcast(this, stage::kBadInstallPages);
   on_after_notify_bad_install_(this);
 }
 

@@ -43,8 +43,8 @@ constexpr TPass kPasses[] = {
 void TCustomInstall::Process() {
   PrepareRun();
   on_after_initialized_(this);
-  Broadcast(this, stage::kRunStarted, nullptr);
-  Broadcast(this, stage::kBeforeInstall, nullptr);
+  Broadcast(this, stage::kRunStarted);
+  Broadcast(this, stage::kBeforeInstall);
   // A failure inside the wizard's own message loop has been handled there.
   if (aborted_) return;
   InstallTree();
@@ -98,7 +98,7 @@ bool TCustomInstall::FinishWithReboot() {
   bool reboot_requested = Reboot();
   if (Reboot()) {
     WriteLanguage();
-    Broadcast(this, stage::kReboot, nullptr);
+    Broadcast(this, stage::kReboot);
   }
   if (Reboot() && on_before_reboot_) {
     bool continue_ = Reboot();

@@ -52,7 +52,7 @@ void ApplyRemoteFileList(TCustomNetInstallLocation& location) {
 void TCustomInstall::ReadArchiveInfo() {
   if (ArchiveInfoRead()) return;
   on_before_read_archive_info_(this);
-  Broadcast(this, stage::kBeforeReadArchiveInfo, nullptr);
+  Broadcast(this, stage::kBeforeReadArchiveInfo);
   {
     TWaitCursor wait;
     ShowStatus(engine_error::kReadingFileInformation);
@@ -68,7 +68,7 @@ void TCustomInstall::ReadArchiveInfo() {
   }
   SetArchiveInfoRead(true);
   on_after_read_archive_info_(this);
-  Broadcast(this, stage::kAfterReadArchiveInfo, nullptr);
+  Broadcast(this, stage::kAfterReadArchiveInfo);
 }
 
 }  // namespace vorlan

@@ -151,8 +151,8 @@ std::string TCustomInstallShellLink::GetTargetPath() {
   return RemoveBackslash(object_location_);
 }
 
-void TCustomInstallShellLink::HandleMessage(TObject* sender, int code, TObject* parameter) {
-  TInstallObject::HandleMessage(sender, code, parameter);
+void TCustomInstallShellLink::HandleMessage(TInstallContainer* sender, int code, const TReport& report) {
+  TInstallObject::HandleMessage(sender, code, report);
   if (code == stage::kShellLinkRequest) Process();
 }
 

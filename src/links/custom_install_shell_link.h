@@ -60,7 +60,7 @@ class TCustomInstallShellLink : public TInstallObject {
   virtual void WriteHardLink();
   virtual void WriteInternetShortcut();
 
-  void HandleMessage(TObject* sender, int code, TObject* parameter) override;
+  void HandleMessage(TInstallContainer* sender, int code, const TReport& report) override;
   void InstallObjects() override;
   void RegisterUninstall(const std::string& key) override;
   void ObjectRemoved(TInstallContainer* object) override;

@@ -9,13 +9,13 @@ TCustomShellLinkGroup::TCustomShellLinkGroup(TComponent* owner) : TInstallObject
   SetInclude(true);
 }
 
-void TCustomShellLinkGroup::HandleMessage(TObject* sender, int code, TObject* parameter) {
-  TInstallObject::HandleMessage(sender, code, parameter);
+void TCustomShellLinkGroup::HandleMessage(TInstallContainer* sender, int code, const TReport& report) {
+  TInstallObject::HandleMessage(sender, code, report);
   if (code == stage::kLinkGroupRequest) Process();
 }
 
 void TCustomShellLinkGroup::InstallObjects() {
-  Broadcast(this, stage::kLinkGroupInstalled, nullptr);
+  Broadcast(this, stage::kLinkGroupInstalled);
   ForceLinkDirectory(GetDestinationPath());
   TInstallObject::InstallObjects();
 }

@@ -12,7 +12,7 @@ class TCustomShellLinkGroup : public TInstallObject {
  public:
   explicit TCustomShellLinkGroup(TComponent* owner);
 
-  void HandleMessage(TObject* sender, int code, TObject* parameter) override;
+  void HandleMessage(TInstallContainer* sender, int code, const TReport& report) override;
   // Announces the folder, creates it with its parents, then installs as
   // any object.
   void InstallObjects() override;

@@ -106,8 +106,8 @@ void TCustomInstallFile::SetSourceInfo(int32_t size, int32_t packed_size, TDateT
   source_version_ = std::move(version);
 }
 
-void TCustomInstallFile::Inform(int code, TObject* parameter) {
-  if (Container()) Container()->DoInformationEventControl(this, code, parameter);
+void TCustomInstallFile::Inform(int code, const TReport& report) {
+  if (Container()) Container()->DoInformationEventControl(this, code, report);
 }
 
 void TCustomInstallFile::SetState(TInstallFileState value) {

@@ -146,7 +146,7 @@ class TCustomInstallFile : public TFileRelated {
   // A file takes no messages, and no kind of file may: progress is
   // broadcast for every few kilobytes to every object of the container,
   // thousands of files among them.
-  void HandleMessage(TObject*, int, TObject*) final {}
+  void HandleMessage(TInstallContainer*, int, const TReport&) final {}
   bool TakesMessages() const final { return false; }
   void ResumeUnfinished() override;
   void RegisterUninstall(const std::string& key) override;
@@ -159,7 +159,9 @@ class TCustomInstallFile : public TFileRelated {
  protected:
   void SetSourceInfo(int32_t size, int32_t packed_size, TDateTime date, std::string version);
   // Sends an information code to the container, with this file as sender.
-  void Inform(int code, TObject* parameter);
+  // Sends an information code about this file to the container.
+  void Inform(int code, const TReport& report);
+  void Inform(int code) { Inform(code, {.file = this}); }
 
  private:
   struct TSettings {

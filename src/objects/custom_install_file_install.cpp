@@ -75,10 +75,10 @@ std::string TCustomInstallFile::GetArchivePath() {
 void TCustomInstallFile::InstallObjects() {
   replaced_at_reboot_ = false;
   try {
-    Inform(info_code::kFileInstalling, this);
+    Inform(info_code::kFileInstalling);
     on_before_install_(this);
   } catch (const EAbort&) {
-    Inform(info_code::kFileSkipped, this);
+    Inform(info_code::kFileSkipped);
     return;
   }
   if (Trim(GetDestinationPath()).empty()) throw IECustomInstallFile(kDestinationBlank, Name());
@@ -96,7 +96,7 @@ void TCustomInstallFile::InstallObjects() {
   if (will_copy_) return ChooseArchiveAndExtract(std::move(claimed));
   // Declined while replacing: the empty file created for it goes again.
   claimed.reset();
-  Inform(info_code::kFileFinished, this);
+  Inform(info_code::kFileFinished);
   FinishInstall();
 }
 
@@ -128,7 +128,7 @@ bool TCustomInstallFile::DecideCopy() {
 void TCustomInstallFile::FinishInstall() {
   AfterCopyRegistration();
   on_after_install_(this);
-  Inform(info_code::kFileInstalled, this);
+  Inform(info_code::kFileInstalled);
   TFileRelated::InstallObjects();
 }
 
@@ -186,7 +186,7 @@ void TCustomInstallFile::BroadcastEnded(TVorlanCompress& archive) {
   ClearArchiveEvents(archive);
   if (archive.Abort()) MainArchive().SetAbort(true);
   try {
-    Broadcast(this, stage::kOperationEnded, nullptr);
+    Broadcast(this, stage::kOperationEnded);
   } catch (...) {
     archive.SetAbort(true);
     state_ = ifsNone;
@@ -204,9 +204,9 @@ void TCustomInstallFile::NewDiskHandler(TVorlanCompress& archive, int disk, std:
   parameter.NewDisk = disk;
   parameter.Path = RemoveBackslash(ExtractFileDir(GetArchivePath()));
   if (on_new_disk_) on_new_disk_(this, disk, parameter.Path);
-  TObjectList report{this, &parameter};
-  Broadcast(this, stage::kNextDisk, &report);
-  Inform(info_code::kNextDisk, &report);
+  TReport report{.file = this, .disk = &parameter};
+  Broadcast(this, stage::kNextDisk, report);
+  Inform(info_code::kNextDisk, report);
   if (!on_new_disk_ && !parameter.Served) {
     std::string text = Format(TranslateMessage("Please insert disk #%d"), disk);
     std::string caption = TranslateMessage("Information");
@@ -226,12 +226,12 @@ void TCustomInstallFile::StatusHandler(TVorlanCompress& /*archive*/, TlzhFileSta
   parameter.TotalDone = stats.TotalDone;
   parameter.TotalPercentDone = stats.TotalPercentDone;
   on_status_(this, parameter.FilePercentDone, parameter.TotalPercentDone);
-  Broadcast(this, stage::kFileProgress, &parameter);
-  TObjectList report{this, &parameter};
+  TReport report{.file = this, .status = &parameter};
+  Broadcast(this, stage::kFileProgress, report);
   switch (state_) {
-    case ifsInstall: Inform(info_code::kInstallProgress, &report); break;
-    case ifsCompress: Inform(info_code::kCompressProgress, &report); break;
-    case ifsCopying: Inform(info_code::kCopyProgress, &report); break;
+    case ifsInstall: Inform(info_code::kInstallProgress, report); break;
+    case ifsCompress: Inform(info_code::kCompressProgress, report); break;
+    case ifsCopying: Inform(info_code::kCopyProgress, report); break;
     default: break;
   }
 }
@@ -243,7 +243,7 @@ void TCustomInstallFile::Compress() {
   TVorlanCompress& archive = MainArchive();
   try {
     on_before_compress_(this);
-    Inform(info_code::kFileCompressing, this);
+    Inform(info_code::kFileCompressing);
     std::string path = GetArchivePath();
     if (Trim(path).empty()) throw IECustomInstallFile(kArchiveBlank, file_name_);
     if (Include()) {
@@ -255,7 +255,7 @@ void TCustomInstallFile::Compress() {
       archive.Add(AddToArchive() == lzcOnlyAdd, unique_id_);
       compressed_in_build_ = true;
       on_after_compress_(this);
-      Inform(info_code::kFileCompressed, this);
+      Inform(info_code::kFileCompressed);
     }
   } catch (const EAbort&) {
   } catch (...) {
@@ -271,14 +271,14 @@ void TCustomInstallFile::Copy() {
   TVorlanCompress& archive = MainArchive();
   try {
     on_before_copy_(this);
-    Inform(info_code::kFileCopying, this);
+    Inform(info_code::kFileCopying);
     if (Include()) {
       if (Trim(GetDestinationPath()).empty()) throw IECustomInstallFile(kDestinationBlank, Name());
       ForceDirectories(GetDestinationPath());
       archive.SetOnStatus([this](TVorlanCompress& a, TlzhFileStats& stats) { StatusHandler(a, stats); });
       archive.CopyFile(SourcePath(), GetInstalledPath());
       on_after_copy_(this);
-      Inform(info_code::kFileCopied, this);
+      Inform(info_code::kFileCopied);
     }
   } catch (const EAbort&) {
   } catch (...) {

@@ -27,8 +27,8 @@ bool Replaceable(const std::string& path) {
 
 void TCustomInstallFile::ReplaceInUse() {
   on_replacing_(this);
-  Broadcast(this, stage::kReplacingFile, this);
-  Inform(info_code::kFileReplacing, this);
+  Broadcast(this, stage::kReplacingFile, {.file = this});
+  Inform(info_code::kFileReplacing);
   will_copy_ = true;
   std::string target = GetInstalledPath();
   if (destination_claimed_ || !FileExists(target) || Replaceable(target)) return;

@@ -89,8 +89,8 @@ TFileContainer* TFileContainer::FileContainers(int index) const {
   return static_cast<TFileContainer*>(Comp(index, TFileContainer::StaticClassInfo()));
 }
 
-void TFileContainer::Inform(int code, TObject* parameter) {
-  if (Container()) Container()->DoInformationEventControl(this, code, parameter);
+void TFileContainer::Inform(int code, const TReport& report) {
+  if (Container()) Container()->DoInformationEventControl(this, code, report);
 }
 
 int32_t TFileContainer::SizeOfFiles(bool all, bool recurse) {
@@ -128,12 +128,12 @@ int32_t TFileContainer::PercentOfTotal(int32_t done) const {
 
 void TFileContainer::DoStatus(TCustomInstallFile* file, TFileStatusParameter& status) {
   on_status_(file, status.FilePercentDone, status.TotalPercentDone);
-  Broadcast(this, stage::kFileProgress, &status);
+  Broadcast(this, stage::kFileProgress, {.file = file, .status = &status});
 }
 
 void TFileContainer::DoReplacing(TCustomInstallFile* file) {
   on_replacing_(file);
-  Broadcast(this, stage::kReplacingFile, file);
+  Broadcast(this, stage::kReplacingFile, {.file = file});
 }
 
 void TFileContainer::DoNewDisk(TCustomInstallFile* file, TDiskParameter& disk) {
@@ -144,59 +144,52 @@ void TFileContainer::DoNewDisk(TCustomInstallFile* file, TDiskParameter& disk) {
   disk.Path = path;
 }
 
-void TFileContainer::DoInformationEventControl(TObject* /*sender*/, int code, TObject* parameter) {
+void TFileContainer::DoInformationEventControl(TInstallContainer* /*sender*/, int code, const TReport& report) {
   if (state_ == ifsNone) return;
-  HandleInformation(code, parameter);
-  Inform(code, parameter);
+  HandleInformation(code, report);
+  Inform(code, report);
 }
 
-void TFileContainer::HandleInformation(int code, TObject* parameter) {
-  if (!parameter) throw IEFileContainer("%s got a nil PO parameter", Name());
+namespace {
+bool IsEmpty(const TReport& report) {
+  return !report.file && !report.container && !report.status && !report.disk && !report.download && !report.message;
+}
+}  // namespace
+
+void TFileContainer::HandleInformation(int code, const TReport& report) {
+  if (IsEmpty(report)) throw IEFileContainer("%s got a nil PO parameter", Name());
   switch (code) {
-    case info_code::kFileReplacing: {
-      auto* file = dynamic_cast<TCustomInstallFile*>(parameter);
-      if (!file) throw IEFileContainer("DoInformationEventControl parameter is not TInstallFile");
-      return DoReplacing(file);
-    }
+    case info_code::kFileReplacing:
+      if (!report.file) throw IEFileContainer("DoInformationEventControl parameter is not TInstallFile");
+      return DoReplacing(report.file);
     case info_code::kInstallProgress:
     case info_code::kCompressProgress:
     case info_code::kCopyProgress:
-      return HandleStatus(parameter);
+      return HandleStatus(report);
     case info_code::kNextDisk:
-      return HandleNewDisk(parameter);
+      return HandleNewDisk(report);
     case info_code::kDownloadProgress:
-      return HandleDownload(parameter);
+      return HandleDownload(report);
     case info_code::kFileSkipped:
     case info_code::kFileFinished:
-      return HandleFinishedFile(parameter);
+      return HandleFinishedFile(report);
     default:
       return;  // passed on only
   }
 }
 
-namespace {
-const TObjectList& ReportList(TObject* parameter) {
-  auto* list = dynamic_cast<TObjectList*>(parameter);
-  if (!list) throw IEFileContainer("DoInformationEventControl--PO is not a TList object");
-  if (list->Count() < 2) throw IEFileContainer("DoInformationEventControl--Not engouh parameters for status event");
-  return *list;
-}
-}  // namespace
-
-void TFileContainer::HandleStatus(TObject* parameter) {
-  const TObjectList& list = ReportList(parameter);
-  auto* file = dynamic_cast<TCustomInstallFile*>(list.Items(0));
-  if (!file) throw IEFileContainer("DoInformationEventControl says bad first parameter");
-  auto* status = dynamic_cast<TFileStatusParameter*>(list.Items(1));
+void TFileContainer::HandleStatus(const TReport& report) {
+  if (!report.file) throw IEFileContainer("DoInformationEventControl says bad first parameter");
+  TFileStatusParameter* status = report.status;
   if (!status) throw IEFileContainer("DoInformationEventControl says bad second parameter");
   status->TotalDone = done_size_ + status->BytesDone;
   status->TotalPercentDone = PercentOfTotal(status->TotalDone);
-  DoStatus(file, *status);
+  DoStatus(report.file, *status);
   if (status->FileStats.Finished) done_size_ += status->FileStats.FileSize;
 }
 
-void TFileContainer::HandleFinishedFile(TObject* parameter) {
-  auto* file = dynamic_cast<TCustomInstallFile*>(parameter);
+void TFileContainer::HandleFinishedFile(const TReport& report) {
+  TCustomInstallFile* file = report.file;
   if (!file) throw IEFileContainer("DoInformationEventControl says bad first parameter");
   TFileStatusParameter status;
   status.BytesDone = file->SourceSize();
@@ -208,21 +201,18 @@ void TFileContainer::HandleFinishedFile(TObject* parameter) {
   done_size_ += file->SourceSize();
 }
 
-void TFileContainer::HandleNewDisk(TObject* parameter) {
-  const TObjectList& list = ReportList(parameter);
-  auto* file = dynamic_cast<TCustomInstallFile*>(list.Items(0));
-  if (!file) throw IEFileContainer("DoInformationEventControl says bad %d parameter", 1);
-  auto* disk = dynamic_cast<TDiskParameter*>(list.Items(1));
-  if (!disk) throw IEFileContainer("DoInformationEventControl says bad %d parameter", 2);
-  DoNewDisk(file, *disk);
-  Broadcast(this, stage::kNextDisk, parameter);
+void TFileContainer::HandleNewDisk(const TReport& report) {
+  if (!report.file) throw IEFileContainer("DoInformationEventControl says bad %d parameter", 1);
+  if (!report.disk) throw IEFileContainer("DoInformationEventControl says bad %d parameter", 2);
+  DoNewDisk(report.file, *report.disk);
+  Broadcast(this, stage::kNextDisk, report);
 }
 
-void TFileContainer::HandleDownload(TObject* parameter) {
-  auto* download = dynamic_cast<TDownloadStatusParameter*>(parameter);
+void TFileContainer::HandleDownload(const TReport& report) {
+  TDownloadStatusParameter* download = report.download;
   if (!download) throw IEFileContainer("The PO object passed to %s is not a TDownloadStatusParameter object", Name());
   OnDataReceived()(this, download->FileName, download->Bytes, download->TotalBytes, download->FileSize, nullptr);
-  Broadcast(this, stage::kDownloadProgress, parameter);
+  Broadcast(this, stage::kDownloadProgress, report);
 }
 
 void TFileContainer::InstallObjects() {
@@ -230,7 +220,7 @@ void TFileContainer::InstallObjects() {
   TWaitCursor wait;
   auto finish = [this] {
     bool was_aborted = MainArchive().Abort();
-    Broadcast(this, stage::kOperationEnded, nullptr);
+    Broadcast(this, stage::kOperationEnded);
     if (fire_after_install_objects_) on_after_install_objects_(this, was_aborted);
     state_ = ifsNone;
   };
@@ -239,13 +229,13 @@ void TFileContainer::InstallObjects() {
         std::string local;
         if (FindLocalArchive(local)) SetLocalArchivePath(local);
         ReadArchiveInfo();
-        Broadcast(this, stage::kContainerStarts, nullptr);
-        Inform(info_code::kContainerStarts, this);
+        Broadcast(this, stage::kContainerStarts);
+        Inform(info_code::kContainerStarts, {.container = this});
         total_size_ = TotalFilesSize(false);
         done_size_ = 0;
         on_before_install_objects_(this);
         TFileRelated::InstallObjects();
-        Inform(info_code::kContainerEnds, this);
+        Inform(info_code::kContainerEnds, {.container = this});
       },
       finish);
 }
@@ -254,20 +244,20 @@ void TFileContainer::CopyFiles() {
   state_ = ifsCopying;
   auto finish = [this] {
     state_ = ifsNone;
-    Broadcast(this, stage::kOperationEnded, nullptr);
+    Broadcast(this, stage::kOperationEnded);
   };
   RunThenFinish(
       [this] {
         OnBeforeProcess()(this);
         if (!Include()) return;
-        Inform(info_code::kContainerStarts, this);
+        Inform(info_code::kContainerStarts, {.container = this});
         ReadInfoFromFiles();
         total_size_ = TotalFilesSize(false);
         done_size_ = 0;
         for (int i = 0; i < FileCount(); ++i) Files(i)->Copy();
         for (int i = 0; i < FileContainerCount(); ++i) FileContainers(i)->CopyFiles();
         OnAfterProcess()(this);
-        Inform(info_code::kContainerEnds, this);
+        Inform(info_code::kContainerEnds, {.container = this});
       },
       finish);
 }
@@ -372,7 +362,7 @@ void TFileContainer::Compress(TCompressOptions options) {
   state_ = ifsCompress;
   auto finish = [this] {
     state_ = ifsNone;
-    Broadcast(this, stage::kOperationEnded, nullptr);
+    Broadcast(this, stage::kOperationEnded);
   };
   RunThenFinish(
       [this, options] {
@@ -383,7 +373,7 @@ void TFileContainer::Compress(TCompressOptions options) {
 }
 
 void TFileContainer::CompressIncluded(TCompressOptions options) {
-  Inform(info_code::kContainerStarts, this);
+  Inform(info_code::kContainerStarts, {.container = this});
   ReadInfoFromFiles();
   total_size_ = TotalFilesSize(Has(options, coIncludeAll));
   done_size_ = 0;
@@ -404,7 +394,7 @@ void TFileContainer::CompressIncluded(TCompressOptions options) {
     }
   }
   OnAfterProcess()(this);
-  Inform(info_code::kContainerEnds, this);
+  Inform(info_code::kContainerEnds, {.container = this});
 }
 
 void TFileContainer::CompressChild(TFileRelated& child, TCompressOptions options, const std::string& build_dir,

@@ -94,14 +94,14 @@ class TFileContainer : public TFileRelated {
   virtual void ReadInfoFromFiles();
   virtual bool HasFilesToDownload();
 
-  void DoInformationEventControl(TObject* sender, int code, TObject* parameter) override;
+  void DoInformationEventControl(TInstallContainer* sender, int code, const TReport& report) override;
   void InstallObjects() override;
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
   void SetState(TInstallFileState state) { state_ = state; }
   // Sends an information code to the container, with this as sender.
-  void Inform(int code, TObject* parameter);
+  void Inform(int code, const TReport& report);
 
  private:
   void CreateCompanionSpecifier();
@@ -110,11 +110,11 @@ class TFileContainer : public TFileRelated {
                      const std::string& remote_archive);
   void ChooseChildArchive(TFileRelated& child, bool net, TCompressOptions options, const std::string& build_dir,
                           const std::string& remote_archive);
-  void HandleInformation(int code, TObject* parameter);
-  void HandleStatus(TObject* parameter);
-  void HandleFinishedFile(TObject* parameter);
-  void HandleNewDisk(TObject* parameter);
-  void HandleDownload(TObject* parameter);
+  void HandleInformation(int code, const TReport& report);
+  void HandleStatus(const TReport& report);
+  void HandleFinishedFile(const TReport& report);
+  void HandleNewDisk(const TReport& report);
+  void HandleDownload(const TReport& report);
   int32_t PercentOfTotal(int32_t done) const;
 
   int32_t total_size_ = 0;

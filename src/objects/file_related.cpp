@@ -127,8 +127,8 @@ void TFileRelated::DoDataReceived(TObject* sender, const std::string& file_name,
   status.PercentDone =
       file_size > 0 ? static_cast<int32_t>(std::nearbyint(static_cast<double>(total_bytes) / file_size * 100.0)) : 0;
   on_data_received_(sender, file_name, bytes, total_bytes, file_size, buffer);
-  Broadcast(this, stage::kDownloadProgress, &status);
-  if (Container()) Container()->DoInformationEventControl(this, info_code::kDownloadProgress, &status);
+  Broadcast(this, stage::kDownloadProgress, {.download = &status});
+  if (Container()) Container()->DoInformationEventControl(this, info_code::kDownloadProgress, {.download = &status});
 }
 
 void TFileRelated::SetArchiveFile(const std::string& value) {

@@ -70,14 +70,14 @@ void TInstallContainer::ObjectRemoved(TInstallContainer* object) {
 
 void TInstallContainer::ShowStatus(const std::string& text) {
   TMessageParameter parameter(text);
-  Broadcast(this, stage::kStatusText, &parameter);
+  Broadcast(this, stage::kStatusText, {.message = &parameter});
 }
 
-void TInstallContainer::ClearStatus() { Broadcast(this, stage::kStatusCleared, nullptr); }
+void TInstallContainer::ClearStatus() { Broadcast(this, stage::kStatusCleared); }
 
-void TInstallContainer::DoInformationEventControl(TObject*, int, TObject*) {}
+void TInstallContainer::DoInformationEventControl(TInstallContainer*, int, const TReport&) {}
 
-void TInstallContainer::HandleMessage(TObject*, int, TObject*) {}
+void TInstallContainer::HandleMessage(TInstallContainer*, int, const TReport&) {}
 
 std::string TInstallContainer::GetDestinationPath() { return ExpandPath(dest_dir_type_, this, dest_dir_); }
 
@@ -153,7 +153,7 @@ void TInstallContainer::FreeChildrenOf(const TClassInfo& info) {
 // Messages go out many times for every file (progress among them), to the
 // few children that take them: those are found again only when the
 // children change. A handler may change them, hence the copy.
-void TInstallContainer::Broadcast(TObject* sender, int code, TObject* parameter) {
+void TInstallContainer::Broadcast(TInstallContainer* sender, int code, const TReport& report) {
   if (receivers_stale_) {
     receivers_.clear();
     std::copy_if(children_.begin(), children_.end(), std::back_inserter(receivers_),
@@ -162,7 +162,7 @@ void TInstallContainer::Broadcast(TObject* sender, int code, TObject* parameter)
                  });
     receivers_stale_ = false;
   }
-  for (TInstallObject* child : std::vector<TInstallObject*>(receivers_)) child->HandleMessage(sender, code, parameter);
+  for (TInstallObject* child : std::vector<TInstallObject*>(receivers_)) child->HandleMessage(sender, code, report);
 }
 
 void TInstallContainer::SetInstallType(TInstallType type) {
@@ -193,16 +193,16 @@ void TInstallContainer::Process() {
 
 void TInstallContainer::ProcessIncluded() {
   on_before_process_(this);
-  Broadcast(this, stage::kBeforeProcess, nullptr);
+  Broadcast(this, stage::kBeforeProcess);
   if (!include_) return;
-  Broadcast(this, stage::kIncluded, nullptr);
+  Broadcast(this, stage::kIncluded);
   if (current_install_type_ != itCustom && !InSet(install_types_, current_install_type_)) return;
   InstallObjects();
   processed_ = true;
   TInstallEngine* engine = TheInstall();
   if (engine && uninstall_) RegisterUninstall(kUninstallKeyPrefix + engine->ProductName());
   on_after_process_(this);
-  Broadcast(this, stage::kAfterProcess, nullptr);
+  Broadcast(this, stage::kAfterProcess);
 }
 
 void TInstallContainer::Loaded() {

@@ -10,6 +10,7 @@
 #include "component/component.h"
 #include "component/event.h"
 #include "objects/install_types.h"
+#include "objects/report.h"
 
 namespace vorlan {
 
@@ -54,8 +55,10 @@ class TInstallContainer : public TComponent {
   // Told by a destroyed install object, so no reference to it stays.
   virtual void ObjectRemoved(TInstallContainer* object);
   virtual void ShowStatus(const std::string& text);
-  virtual void DoInformationEventControl(TObject* sender, int code, TObject* parameter);
-  virtual void HandleMessage(TObject* sender, int code, TObject* parameter);
+  // An information code from a child, on its way up the tree.
+  virtual void DoInformationEventControl(TInstallContainer* sender, int code, const TReport& report);
+  // A stage code broadcast by the parent.
+  virtual void HandleMessage(TInstallContainer* sender, int code, const TReport& report);
   // False for a class whose HandleMessage is the empty one, made final:
   // Broadcast passes it by.
   virtual bool TakesMessages() const { return true; }
@@ -80,7 +83,7 @@ class TInstallContainer : public TComponent {
   TInstallObject* Comp(int index, const TClassInfo& info) const;
   int ChildCountOf(const TClassInfo& info) const;
   void FreeChildrenOf(const TClassInfo& info);
-  void Broadcast(TObject* sender, int code, TObject* parameter);
+  void Broadcast(TInstallContainer* sender, int code, const TReport& report = {});
   void ClearStatus();
   // Sets the run's install type on every child, then on this object.
   void SetInstallType(TInstallType type);

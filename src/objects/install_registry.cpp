@@ -157,8 +157,8 @@ void TCustomInstallRegistry::InstallObjects() {
   TInstallObject::InstallObjects();
 }
 
-void TCustomInstallRegistry::HandleMessage(TObject* sender, int code, TObject* parameter) {
-  TInstallObject::HandleMessage(sender, code, parameter);
+void TCustomInstallRegistry::HandleMessage(TInstallContainer* sender, int code, const TReport& report) {
+  TInstallObject::HandleMessage(sender, code, report);
   if (code == stage::kRegistryRequest) Process();
 }
 

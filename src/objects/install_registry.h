@@ -103,7 +103,7 @@ class TCustomInstallRegistry : public TInstallObject {
   void WriteEntry(const TRegistryEntry& entry, TRootKeys root, const std::string& key);
 
   void InstallObjects() override;
-  void HandleMessage(TObject* sender, int code, TObject* parameter) override;
+  void HandleMessage(TInstallContainer* sender, int code, const TReport& report) override;
   void RegisterUninstall(const std::string& key) override;
   void EngineRemoved() override;
   void Loaded() override;

@@ -1,17 +1,16 @@
 #pragma once
 // The parameter objects that stage codes, information codes and events
-// carry. The reporter creates one, reports, and frees it.
+// carry (in a TReport, report.h). The reporter creates one, reports, and
+// frees it.
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "archive/file_stats.h"
-#include "component/persistent.h"
 
 namespace vorlan {
 
-class TMessageParameter : public TObject {
+class TMessageParameter {
  public:
   explicit TMessageParameter(std::string text = {}) : text_(std::move(text)) {}
   const std::string& Text() const { return text_; }
@@ -21,7 +20,7 @@ class TMessageParameter : public TObject {
   std::string text_;
 };
 
-class TFileStatusParameter : public TObject {
+class TFileStatusParameter {
  public:
   int32_t BytesDone = 0;
   int32_t FilePercentDone = 0;
@@ -31,7 +30,7 @@ class TFileStatusParameter : public TObject {
   int32_t TotalPercentDone = 0;
 };
 
-class TDiskParameter : public TObject {
+class TDiskParameter {
  public:
   int32_t NewDisk = 0;
   // Where the part is expected; a handler may change it.
@@ -40,26 +39,13 @@ class TDiskParameter : public TObject {
   bool Served = false;
 };
 
-class TDownloadStatusParameter : public TObject {
+class TDownloadStatusParameter {
  public:
   int32_t Bytes = 0;
   std::string FileName;
   int32_t FileSize = 0;
   int32_t TotalBytes = 0;
   int32_t PercentDone = 0;
-};
-
-// A report of several objects: a file and its status or disk parameter.
-class TObjectList : public TObject {
- public:
-  TObjectList() = default;
-  TObjectList(std::initializer_list<TObject*> items) : items_(items) {}
-  int Count() const { return static_cast<int>(items_.size()); }
-  TObject* Items(int index) const { return items_.at(static_cast<size_t>(index)); }
-  void Add(TObject* item) { items_.push_back(item); }
-
- private:
-  std::vector<TObject*> items_;
 };
 
 }  // namespace vorlan

@@ -15,9 +15,9 @@ std::vector<std::string>& RunLog() {
 // Like the links and registry objects, a probe waits for the pass of its code.
 TRunProbe::TRunProbe(TComponent* owner, int type_code) : TFileRelated(owner, type_code) { SetAutoProcess(false); }
 
-void TRunProbe::HandleMessage(TObject* /*sender*/, int code, TObject* parameter) {
+void TRunProbe::HandleMessage(TInstallContainer* /*sender*/, int code, const TReport& report) {
   std::string entry = Format("%s heard %d", Name(), code);
-  if (auto* message = dynamic_cast<TMessageParameter*>(parameter)) entry += " " + message->Text();
+  if (report.message) entry += " " + report.message->Text();
   RunLog().push_back(entry);
   if (action_ && code == action_code_) action_();
 }

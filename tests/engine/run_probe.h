@@ -18,7 +18,7 @@ class TRunProbe : public TFileRelated {
   // Heard codes are logged as "<name> heard <code>" (with a status text
   // after it), the installation as "install <name>".
   TRunProbe(TComponent* owner, int type_code);
-  void HandleMessage(TObject* sender, int code, TObject* parameter) override;
+  void HandleMessage(TInstallContainer* sender, int code, const TReport& report) override;
   void InstallObjects() override;
 
   // Called when code is heard, after it is logged.

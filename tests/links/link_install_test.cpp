@@ -36,10 +36,10 @@ class TPosingShellLink : public TInstallShellLink {
 class TListeningShellLink : public TInstallShellLink {
  public:
   using TInstallShellLink::TInstallShellLink;
-  void HandleMessage(TObject* sender, int code, TObject* parameter) override {
+  void HandleMessage(TInstallContainer* sender, int code, const TReport& report) override {
     if (code == stage::kLinkGroupInstalled) folder_existed = DirectoryExists(GetDestinationPath());
     heard += code == stage::kLinkGroupInstalled ? 1 : 0;
-    TInstallShellLink::HandleMessage(sender, code, parameter);
+    TInstallShellLink::HandleMessage(sender, code, report);
   }
   int heard = 0;
   bool folder_existed = true;
@@ -308,15 +308,15 @@ TEST_F(LinkInstallTest, FolderIsCreatedWithItsParentsAndAnnounced) {
   // Neither is installed by its container: the requests of the passes do.
   engine->InstallObjects();
   EXPECT_FALSE(FileExists(temp.Path("links\\Product")));
-  folder->HandleMessage(engine, stage::kLinkGroupRequest, nullptr);
+  folder->HandleMessage(engine, stage::kLinkGroupRequest, {});
   EXPECT_TRUE(folder->Processed());
   EXPECT_TRUE(DirectoryExists(temp.Path("links\\Product\\Tools")));
   EXPECT_EQ(inside->heard, 1);
   EXPECT_FALSE(inside->folder_existed);
   EXPECT_FALSE(inside->Processed());
-  folder->HandleMessage(engine, stage::kShellLinkRequest, nullptr);
+  folder->HandleMessage(engine, stage::kShellLinkRequest, {});
   EXPECT_FALSE(inside->Processed());
-  inside->HandleMessage(engine, stage::kShellLinkRequest, nullptr);
+  inside->HandleMessage(engine, stage::kShellLinkRequest, {});
   EXPECT_TRUE(FileExists(LinkPath("Product\\Tools\\Inside.LNK")));
 }
 

@@ -7,7 +7,7 @@ namespace vorlan::tree_test {
 
 void TTestInstallFile::InstallObjects() {
   TFileRelated::InstallObjects();  // the container's walk, without extraction
-  if (Container()) Container()->DoInformationEventControl(this, info_code::kFileFinished, this);
+  if (Container()) Container()->DoInformationEventControl(this, info_code::kFileFinished, {.file = this});
 }
 
 void TTestInstallFile::ReadInfoFromArchive() { Log().push_back("archive info " + Name()); }

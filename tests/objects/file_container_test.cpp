@@ -67,14 +67,15 @@ TEST_F(FileContainerTest, IdleContainerNeitherHandlesNorPassesReports) {
   bool heard = false;
   dir->OnStatus().Assign([&](TCustomInstallFile*, int, int) { heard = true; });
   engine->OnStatus().Assign([&](TCustomInstallFile*, int, int) { heard = true; });
-  dir->DoInformationEventControl(file, info_code::kFileFinished, file);
-  dir->DoInformationEventControl(file, info_code::kFileFinished, nullptr);  // not even checked
+  dir->DoInformationEventControl(file, info_code::kFileFinished, {.file = file});
+  dir->DoInformationEventControl(file, info_code::kFileFinished, {});  // not even checked
   EXPECT_FALSE(heard);
 }
 
+// A report that lacks what its code needs.
 struct TBadReport {
   int code;
-  int parameter;  // 0 none, 1 a message, 2 a one-item list, 3 list (message, message), 4 list (file, message)
+  int parameter;  // 0 nothing, 1 a message only, 2 the file only
   const char* message;
 };
 
@@ -84,14 +85,11 @@ TEST_P(BadReportTest, IsRefusedWithItsText) {
   auto* dir = Make<TInstallDirectory>("Dir");
   auto* file = MakeFile("File", dir, 10);
   TMessageParameter message("x");
-  TObjectList one{file};
-  TObjectList two_messages{&message, &message};
-  TObjectList file_and_message{file, &message};
-  TObject* parameters[] = {nullptr, &message, &one, &two_messages, &file_and_message};
+  const TReport reports[] = {{}, {.message = &message}, {.file = file}};
   std::string error;
   dir->OnBeforeInstallObjects().Assign([&](TInstallContainer*) {
     try {
-      dir->DoInformationEventControl(file, GetParam().code, parameters[GetParam().parameter]);
+      dir->DoInformationEventControl(file, GetParam().code, reports[GetParam().parameter]);
     } catch (const IEFileContainer& e) {
       error = e.what();
     }
@@ -104,12 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
     Table, BadReportTest,
     ::testing::Values(TBadReport{1001, 0, "Dir got a nil PO parameter"},
                       TBadReport{1003, 1, "DoInformationEventControl parameter is not TInstallFile"},
-                      TBadReport{1008, 1, "DoInformationEventControl--PO is not a TList object"},
-                      TBadReport{1009, 2, "DoInformationEventControl--Not engouh parameters for status event"},
-                      TBadReport{1010, 3, "DoInformationEventControl says bad first parameter"},
-                      TBadReport{1008, 4, "DoInformationEventControl says bad second parameter"},
-                      TBadReport{1011, 3, "DoInformationEventControl says bad 1 parameter"},
-                      TBadReport{1011, 4, "DoInformationEventControl says bad 2 parameter"},
+                      TBadReport{1010, 1, "DoInformationEventControl says bad first parameter"},
+                      TBadReport{1008, 2, "DoInformationEventControl says bad second parameter"},
+                      TBadReport{1011, 1, "DoInformationEventControl says bad 1 parameter"},
+                      TBadReport{1011, 2, "DoInformationEventControl says bad 2 parameter"},
                       TBadReport{1014, 1, "The PO object passed to Dir is not a TDownloadStatusParameter object"},
                       TBadReport{1016, 1, "DoInformationEventControl says bad first parameter"}));
 
@@ -124,9 +120,9 @@ TEST_F(FileContainerTest, NewDiskHandlerSuppliesThePath) {
   TDiskParameter disk;
   disk.NewDisk = 2;
   disk.Path = "A:";
-  TObjectList request{file, &disk};
-  dir->OnBeforeInstallObjects().Assign(
-      [&](TInstallContainer*) { dir->DoInformationEventControl(file, info_code::kNextDisk, &request); });
+  dir->OnBeforeInstallObjects().Assign([&](TInstallContainer*) {
+    dir->DoInformationEventControl(file, info_code::kNextDisk, {.file = file, .disk = &disk});
+  });
   dir->InstallObjects();
   EXPECT_EQ(disk.Path, "D:\\Disk2");
   EXPECT_TRUE(disk.Served);

@@ -173,7 +173,7 @@ TEST_F(InstallRegistryTest, LoadingKeepsTheStoredTypes) {
 TEST_F(InstallRegistryTest, ProcessesItselfOnRequest) {
   auto* registry = MakeRegistry("OnRequest");
   AddEntry(registry, "V").SetText("x");
-  registry->HandleMessage(nullptr, stage::kRegistryRequest, nullptr);
+  registry->HandleMessage(nullptr, stage::kRegistryRequest, {});
   EXPECT_EQ(ReadRegString(hkCurrentUser, KeyPath() + "\\OnRequest", "V", ""), "x");
   EXPECT_THROW(TRegistryEntries(nullptr), IERegistryEntries);
 }

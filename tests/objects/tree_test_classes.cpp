@@ -11,9 +11,9 @@ std::vector<std::string>& Log() {
 }
 
 template <int Code>
-void TRecordingObject<Code>::HandleMessage(TObject*, int code, TObject* parameter) {
+void TRecordingObject<Code>::HandleMessage(TInstallContainer*, int code, const TReport& report) {
   std::string entry = Format("%s heard %d", this->Name(), code);
-  if (auto* message = dynamic_cast<TMessageParameter*>(parameter)) entry += " " + message->Text();
+  if (report.message) entry += " " + report.message->Text();
   Log().push_back(entry);
 }
 

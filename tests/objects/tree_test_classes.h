@@ -21,7 +21,7 @@ class TRecordingObject : public TFileRelated {
     Log().push_back("install " + Name());
     TFileRelated::InstallObjects();
   }
-  void HandleMessage(TObject* sender, int code, TObject* parameter) override;
+  void HandleMessage(TInstallContainer* sender, int code, const TReport& report) override;
   void RegisterUninstall(const std::string& key) override { Log().push_back("uninstall " + Name() + " " + key); }
 };
 
