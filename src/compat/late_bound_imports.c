@@ -15,16 +15,23 @@
 
 typedef void (*TAnyFunction)(void);
 
+/* Where a function comes from the system. One that Windows 95, 98 and ME do
+   not support is never taken from them, even where their DLL exports it:
+   such an export is a stub that only fails. */
+enum { ANY_WINDOWS, WINDOWS_NT_ONLY };
+
 #ifdef VORLAN_FORCE_IMPORT_FALLBACKS
 /* Test builds take every fallback, so that they run under Wine, which has
    every function. */
-static TAnyFunction Bind(const char* dll, const char* name, TAnyFunction fallback) {
+static TAnyFunction Bind(const char* dll, const char* name, int systems, TAnyFunction fallback) {
   (void)dll;
   (void)name;
+  (void)systems;
   return fallback;
 }
 #else
-static TAnyFunction Bind(const char* dll, const char* name, TAnyFunction fallback) {
+static TAnyFunction Bind(const char* dll, const char* name, int systems, TAnyFunction fallback) {
+  if (systems == WINDOWS_NT_ONLY && (GetVersion() & 0x80000000u)) return fallback;
   HMODULE module = GetModuleHandleA(dll);
   FARPROC found = module ? GetProcAddress(module, name) : NULL;
   return found ? (TAnyFunction)found : fallback;
@@ -33,14 +40,14 @@ static TAnyFunction Bind(const char* dll, const char* name, TAnyFunction fallbac
 
 /* Defines the entry named symbol, as the libraries' references spell it, for
    the function name of dll. */
-#define LATE_BOUND_IMPORT(symbol, dll, result, convention, name, parameters, arguments, fallback) \
-  typedef result(convention* name##_Function) parameters;                                      \
-  static result convention Bind_##name parameters;                                             \
-  name##_Function Entry_##name __asm__(symbol) = Bind_##name;                                  \
-  static result convention Bind_##name parameters {                                            \
-    name##_Function bound = (name##_Function)Bind(dll, #name, (TAnyFunction)fallback);         \
-    __atomic_store_n(&Entry_##name, bound, __ATOMIC_RELEASE);                                  \
-    return bound arguments;                                                                     \
+#define LATE_BOUND_IMPORT(symbol, dll, systems, result, convention, name, parameters, arguments, fallback) \
+  typedef result(convention* name##_Function) parameters;                                               \
+  static result convention Bind_##name parameters;                                                      \
+  name##_Function Entry_##name __asm__(symbol) = Bind_##name;                                           \
+  static result convention Bind_##name parameters {                                                     \
+    name##_Function bound = (name##_Function)Bind(dll, #name, systems, (TAnyFunction)fallback);         \
+    __atomic_store_n(&Entry_##name, bound, __ATOMIC_RELEASE);                                           \
+    return bound arguments;                                                                              \
   }
 
 /* Without vectored handlers the thread library does not name its threads
@@ -73,14 +80,7 @@ static BOOL WINAPI HandleInformationByDuplicating(HANDLE handle, LPDWORD flags) 
   return TRUE;
 }
 
-/* The systems that lack the affinity functions run on one processor. */
-static BOOL WINAPI OneProcessor(HANDLE process, PDWORD_PTR process_mask, PDWORD_PTR system_mask) {
-  (void)process;
-  *process_mask = 1;
-  *system_mask = 1;
-  return TRUE;
-}
-
+/* The systems that cannot set a process's processors run on one. */
 static BOOL WINAPI OnlyTheOneProcessor(HANDLE process, DWORD_PTR mask) {
   (void)process;
   if (mask == 1) return TRUE;
@@ -109,23 +109,21 @@ static int __cdecl FileStatusWidened(int descriptor, struct _stat64* status) {
   return 0;
 }
 
-LATE_BOUND_IMPORT("__imp__GetTickCount64@0", "kernel32.dll", ULONGLONG, WINAPI, GetTickCount64, (void), (),
-                  TickCountWithWraps)
-LATE_BOUND_IMPORT("__imp__AddVectoredExceptionHandler@8", "kernel32.dll", PVOID, WINAPI,
+LATE_BOUND_IMPORT("__imp__GetTickCount64@0", "kernel32.dll", ANY_WINDOWS, ULONGLONG, WINAPI, GetTickCount64, (void),
+                  (), TickCountWithWraps)
+LATE_BOUND_IMPORT("__imp__AddVectoredExceptionHandler@8", "kernel32.dll", ANY_WINDOWS, PVOID, WINAPI,
                   AddVectoredExceptionHandler, (ULONG first, PVECTORED_EXCEPTION_HANDLER handler),
                   (first, handler), NoVectoredHandler)
-LATE_BOUND_IMPORT("__imp__RemoveVectoredExceptionHandler@4", "kernel32.dll", ULONG, WINAPI,
+LATE_BOUND_IMPORT("__imp__RemoveVectoredExceptionHandler@4", "kernel32.dll", ANY_WINDOWS, ULONG, WINAPI,
                   RemoveVectoredExceptionHandler, (PVOID handle), (handle), NoVectoredHandlerToRemove)
-LATE_BOUND_IMPORT("__imp__TryEnterCriticalSection@4", "kernel32.dll", BOOL, WINAPI, TryEnterCriticalSection,
-                  (LPCRITICAL_SECTION section), (section), EnterInsteadOfTrying)
-LATE_BOUND_IMPORT("__imp__IsDebuggerPresent@0", "kernel32.dll", BOOL, WINAPI, IsDebuggerPresent, (void), (),
-                  NoDebugger)
-LATE_BOUND_IMPORT("__imp__GetHandleInformation@8", "kernel32.dll", BOOL, WINAPI, GetHandleInformation,
-                  (HANDLE handle, LPDWORD flags), (handle, flags), HandleInformationByDuplicating)
-LATE_BOUND_IMPORT("__imp__GetProcessAffinityMask@12", "kernel32.dll", BOOL, WINAPI, GetProcessAffinityMask,
-                  (HANDLE process, PDWORD_PTR process_mask, PDWORD_PTR system_mask),
-                  (process, process_mask, system_mask), OneProcessor)
-LATE_BOUND_IMPORT("__imp__SetProcessAffinityMask@8", "kernel32.dll", BOOL, WINAPI, SetProcessAffinityMask,
-                  (HANDLE process, DWORD_PTR mask), (process, mask), OnlyTheOneProcessor)
-LATE_BOUND_IMPORT("__imp___fstat64", "msvcrt.dll", int, __cdecl, _fstat64,
+LATE_BOUND_IMPORT("__imp__TryEnterCriticalSection@4", "kernel32.dll", WINDOWS_NT_ONLY, BOOL, WINAPI,
+                  TryEnterCriticalSection, (LPCRITICAL_SECTION section), (section), EnterInsteadOfTrying)
+LATE_BOUND_IMPORT("__imp__IsDebuggerPresent@0", "kernel32.dll", ANY_WINDOWS, BOOL, WINAPI, IsDebuggerPresent, (void),
+                  (), NoDebugger)
+LATE_BOUND_IMPORT("__imp__GetHandleInformation@8", "kernel32.dll", WINDOWS_NT_ONLY, BOOL, WINAPI,
+                  GetHandleInformation, (HANDLE handle, LPDWORD flags), (handle, flags),
+                  HandleInformationByDuplicating)
+LATE_BOUND_IMPORT("__imp__SetProcessAffinityMask@8", "kernel32.dll", WINDOWS_NT_ONLY, BOOL, WINAPI,
+                  SetProcessAffinityMask, (HANDLE process, DWORD_PTR mask), (process, mask), OnlyTheOneProcessor)
+LATE_BOUND_IMPORT("__imp___fstat64", "msvcrt.dll", ANY_WINDOWS, int, __cdecl, _fstat64,
                   (int descriptor, struct _stat64* status), (descriptor, status), FileStatusWidened)
