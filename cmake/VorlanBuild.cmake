@@ -37,13 +37,32 @@ function(vorlan_add_manifest target)
   endif()
 endfunction()
 
+# A program that travels to a user's machine starts on every Windows the
+# setup serves, 95 and NT 4 the oldest: it links the compatibility object
+# (src/compat, or the variant that COMPAT names), and its header asks for
+# no system newer than 4.0 rather than what the linker would choose.
+# tests/compat checks what each such program imports.
+function(vorlan_shipped_program target)
+  cmake_parse_arguments(ARG "" "COMPAT" "" ${ARGN})
+  if(NOT ARG_COMPAT)
+    set(ARG_COMPAT vorlan_compat)
+  endif()
+  target_link_libraries(${target} PRIVATE ${ARG_COMPAT})
+  target_link_options(${target} PRIVATE
+    -Wl,--major-os-version,4,--minor-os-version,0,--major-subsystem-version,4,--minor-subsystem-version,0)
+endfunction()
+
+# SHIPPED: the program travels to a user's machine (vorlan_shipped_program).
 function(vorlan_add_program name)
-  cmake_parse_arguments(ARG "WINDOWS" "" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "WINDOWS;SHIPPED" "" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} vorlan_options)
   vorlan_add_manifest(${name})
   if(WIN32 AND ARG_WINDOWS)
     target_link_options(${name} PRIVATE -mwindows)
+  endif()
+  if(WIN32 AND ARG_SHIPPED)
+    vorlan_shipped_program(${name})
   endif()
 endfunction()
 

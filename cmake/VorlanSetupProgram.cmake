@@ -19,7 +19,7 @@ function(vorlan_add_setup_program name)
     "TMAINFORM RCDATA \"${definition}\"\nINSTALLTHEME1 BITMAP \"${VORLAN_SETUP_DIR}/install_theme.bmp\"\n")
   configure_file(${rc}.in ${rc} COPYONLY)
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${definition};${VORLAN_SETUP_DIR}/install_theme.bmp")
-  vorlan_add_program(${name} WINDOWS
+  vorlan_add_program(${name} WINDOWS SHIPPED
     SOURCES ${VORLAN_SETUP_DIR}/setup_main.cpp ${VORLAN_SETUP_DIR}/setup_handlers.cpp ${rc} ${ARG_HANDLERS}
     DEPENDS vorlan_engine vorlan_links)
   target_include_directories(${name} PRIVATE ${VORLAN_SETUP_DIR})

@@ -1,5 +1,7 @@
 #include "integrity_check.h"
 
+#include <process.h>
+
 #include <utility>
 
 #include "base/format.h"
@@ -8,20 +10,34 @@
 
 namespace vorlan {
 
-TIntegrityCheck::TIntegrityCheck(std::string path, std::string expected) : path_(std::move(path)) {
-  if (expected.empty()) return;
-  holds_ = std::async(std::launch::async, [path = path_, expected = std::move(expected)] {
-             return CalcFileCheckSum(path, true) == expected;
-           }).share();
+TIntegrityCheck::TIntegrityCheck(std::string path, std::string expected)
+    : path_(std::move(path)), expected_(std::move(expected)) {
+  if (expected_.empty()) return;
+  thread_.Reset(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &TIntegrityCheck::Run, this, 0, nullptr)));
+  if (!thread_) Check();
 }
 
 TIntegrityCheck::~TIntegrityCheck() {
-  if (holds_.valid()) holds_.wait();
+  if (thread_) WaitForSingleObject(thread_.Get(), INFINITE);
+}
+
+unsigned __stdcall TIntegrityCheck::Run(void* check) {
+  static_cast<TIntegrityCheck*>(check)->Check();
+  return 0;
+}
+
+void TIntegrityCheck::Check() {
+  try {
+    holds_ = CalcFileCheckSum(path_, true) == expected_;
+  } catch (...) {
+    error_ = std::current_exception();
+  }
 }
 
 void TIntegrityCheck::Confirm() {
-  if (!holds_.valid()) return;
-  if (!holds_.get()) throw ELoaderError(Format(loader_error::kDamaged, path_));
+  if (thread_) WaitForSingleObject(thread_.Get(), INFINITE);
+  if (error_) std::rethrow_exception(error_);
+  if (!holds_) throw ELoaderError(Format(loader_error::kDamaged, path_));
 }
 
 }  // namespace vorlan

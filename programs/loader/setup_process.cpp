@@ -11,24 +11,26 @@ namespace vorlan {
 namespace {
 bool UsableHandle(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
 
-// Passes the loader's standard handles on when it has any; a loader
-// started from Explorer has none, and the setup then has none either.
-bool PassStandardHandles(STARTUPINFOA& startup) {
-  HANDLE handles[] = {GetStdHandle(STD_INPUT_HANDLE), GetStdHandle(STD_OUTPUT_HANDLE),
-                      GetStdHandle(STD_ERROR_HANDLE)};
+// Inheritable copies of the loader's standard handles are passed on when it
+// has any; a loader started from Explorer has none, and the setup then has
+// none either. Copies rather than the handles made inheritable: the oldest
+// systems cannot change a handle's flags.
+bool PassStandardHandles(STARTUPINFOA& startup, TUniqueKernelHandle (&copies)[3]) {
+  const DWORD kStandard[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
+  HANDLE process = GetCurrentProcess();
   bool any = false;
-  for (HANDLE& handle : handles) {
-    if (UsableHandle(handle) && SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT)) {
+  for (int i = 0; i < 3; ++i) {
+    HANDLE handle = GetStdHandle(kStandard[i]), copy = nullptr;
+    if (UsableHandle(handle) && DuplicateHandle(process, handle, process, &copy, 0, TRUE, DUPLICATE_SAME_ACCESS)) {
+      copies[i].Reset(copy);
       any = true;
-    } else {
-      handle = nullptr;
     }
   }
   if (!any) return false;
   startup.dwFlags |= STARTF_USESTDHANDLES;
-  startup.hStdInput = handles[0];
-  startup.hStdOutput = handles[1];
-  startup.hStdError = handles[2];
+  startup.hStdInput = copies[0].Get();
+  startup.hStdOutput = copies[1].Get();
+  startup.hStdError = copies[2].Get();
   return true;
 }
 }  // namespace
@@ -44,7 +46,8 @@ TSetupProcess::TSetupProcess(const std::string& program, const std::string& comm
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = own.wShowWindow;
   }
-  BOOL inherit = PassStandardHandles(startup);
+  TUniqueKernelHandle standard_handles[3];
+  BOOL inherit = PassStandardHandles(startup, standard_handles);
   std::string line = command_line;
   PROCESS_INFORMATION started{};
   if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, inherit, CREATE_SUSPENDED, nullptr, nullptr,

@@ -8,9 +8,9 @@ namespace vorlan {
 namespace {
 HANDLE H(intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
-int64_t Ticks(const FILETIME& time) {
-  return static_cast<int64_t>((static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
-}
+int64_t Join(DWORD high, DWORD low) { return static_cast<int64_t>((static_cast<uint64_t>(high) << 32) | low); }
+
+int64_t Ticks(const FILETIME& time) { return Join(time.dwHighDateTime, time.dwLowDateTime); }
 
 FILETIME FromTicks(int64_t ticks) {
   FILETIME time;
@@ -71,10 +71,15 @@ bool RefuseWriteProtected(const std::string& path) {
 
 bool DiskFull(DWORD error) { return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL; }
 
-std::optional<WIN32_FILE_ATTRIBUTE_DATA> AttributeData(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-  return data;
+// The directory's entry for a file, which every Windows reads through a
+// search; a name with wildcards is no file's name.
+std::optional<WIN32_FIND_DATAA> DirectoryEntry(const std::string& path) {
+  if (path.find_first_of("*?") != std::string::npos) return std::nullopt;
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA(path.c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return std::nullopt;
+  FindClose(find);
+  return entry;
 }
 }  // namespace
 
@@ -130,20 +135,23 @@ size_t TFileStream::Write(const void* buffer, size_t count) {
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
   static const DWORD kMethods[] = {FILE_BEGIN, FILE_CURRENT, FILE_END};
-  LARGE_INTEGER distance, result;
-  distance.QuadPart = offset;
-  if (!SetFilePointerEx(H(handle_), distance, &result, kMethods[static_cast<int>(origin)])) {
-    RaiseInOut("Seek error on", path_);
-  }
-  return result.QuadPart;
+  LONG high = static_cast<LONG>(offset >> 32);
+  // A position whose low half is all ones is told from a failure by the
+  // last error alone.
+  SetLastError(NO_ERROR);
+  DWORD low = SetFilePointer(H(handle_), static_cast<LONG>(offset), &high, kMethods[static_cast<int>(origin)]);
+  if (low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) RaiseInOut("Seek error on", path_);
+  return Join(static_cast<DWORD>(high), low);
 }
 
 int64_t TFileStream::Position() { return Seek(0, TSeekOrigin::Current); }
 
 int64_t TFileStream::Size() {
-  LARGE_INTEGER size;
-  if (!GetFileSizeEx(H(handle_), &size)) RaiseInOut("Cannot read the size of", path_);
-  return size.QuadPart;
+  DWORD high = 0;
+  SetLastError(NO_ERROR);
+  DWORD low = GetFileSize(H(handle_), &high);
+  if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) RaiseInOut("Cannot read the size of", path_);
+  return Join(high, low);
 }
 
 void TFileStream::Truncate() {
@@ -162,25 +170,25 @@ void TFileStream::SetLastWriteTime(TDateTime value) {
 }
 
 bool FileExists(const std::string& path) {
-  auto data = AttributeData(path);
-  return data && !(data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  auto attributes = FileAttributes(path);
+  return attributes && !(*attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool DirectoryExists(const std::string& path) {
-  auto data = AttributeData(path);
-  return data && (data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  auto attributes = FileAttributes(path);
+  return attributes && (*attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::optional<int64_t> FileSizeOf(const std::string& path) {
-  auto data = AttributeData(path);
-  if (!data) return std::nullopt;
-  return (static_cast<int64_t>(data->nFileSizeHigh) << 32) | data->nFileSizeLow;
+  auto entry = DirectoryEntry(path);
+  if (!entry) return std::nullopt;
+  return Join(entry->nFileSizeHigh, entry->nFileSizeLow);
 }
 
 std::optional<TDateTime> FileLastWriteTime(const std::string& path) {
-  auto data = AttributeData(path);
-  if (!data) return std::nullopt;
-  return LocalDateTime(data->ftLastWriteTime);
+  auto entry = DirectoryEntry(path);
+  if (!entry) return std::nullopt;
+  return LocalDateTime(entry->ftLastWriteTime);
 }
 
 bool SetFileLastWriteTime(const std::string& path, TDateTime value) {

@@ -9,11 +9,12 @@ namespace vorlan {
 
 namespace {
 // The module that holds this code: the program, or a library it loaded.
+// One of its own addresses lies in the module's image, which begins where
+// that memory was reserved.
 HMODULE OwnModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&OwnModule), &module);
-  return module;
+  MEMORY_BASIC_INFORMATION region{};
+  VirtualQuery(reinterpret_cast<LPCVOID>(&OwnModule), &region, sizeof region);
+  return static_cast<HMODULE>(region.AllocationBase);
 }
 
 std::string ModuleFileName(HMODULE module) {

@@ -121,6 +121,27 @@ TEST_F(FileTest, WritesReadsSeeksAndTruncates) {
   EXPECT_EQ(emptied.Size(), 0);
 }
 
+// Positions and sizes keep their high half: the file is sparse, so the
+// gigabytes cost nothing. A position whose low half is all ones is no error.
+TEST_F(FileTest, PositionsAndSizesBeyondFourGigabytes) {
+  constexpr int64_t kGiB = int64_t{1} << 30;
+  std::string path = PathOf("large.bin");
+  {
+    TFileStream stream(path, TFileMode::Create);
+    EXPECT_EQ(stream.Seek(8 * kGiB - 1, TSeekOrigin::Begin), 8 * kGiB - 1);
+    EXPECT_EQ(stream.Seek(-(3 * kGiB), TSeekOrigin::Current), 5 * kGiB - 1);
+    EXPECT_EQ(stream.Write("x", 1), 1u);
+    EXPECT_EQ(stream.Position(), 5 * kGiB);
+    EXPECT_EQ(stream.Size(), 5 * kGiB);
+    EXPECT_EQ(stream.Seek(-(5 * kGiB - 3), TSeekOrigin::End), 3);
+    EXPECT_EQ(stream.Seek(-1, TSeekOrigin::End), 5 * kGiB - 1);
+    char c = 0;
+    EXPECT_EQ(stream.Read(&c, 1), 1u);
+    EXPECT_EQ(c, 'x');
+  }
+  EXPECT_EQ(FileSizeOf(path), 5 * kGiB);
+}
+
 TEST_F(FileTest, MovedStreamKeepsTheFileOpen) {
   std::string path = MakeFile("moved.txt", "abc");
   TFileStream first(path, TFileMode::Read);
@@ -264,6 +285,11 @@ TEST_F(FileTest, ExistenceSizeAndDeletion) {
   EXPECT_EQ(FileSizeOf(path), 5);
   EXPECT_EQ(FileSizeOf(PathOf("missing")), std::nullopt);
   EXPECT_EQ(FileLastWriteTime(PathOf("missing")), std::nullopt);
+  // A name with wildcards is no file's name, even where one would match.
+  for (const char* pattern : {"f*.txt", "five.tx?"}) {
+    EXPECT_EQ(FileSizeOf(PathOf(pattern)), std::nullopt) << pattern;
+    EXPECT_EQ(FileLastWriteTime(PathOf(pattern)), std::nullopt) << pattern;
+  }
   EXPECT_FALSE(SetFileLastWriteTime(PathOf("missing"), EncodeDateTime(2000, 1, 1)));
   EXPECT_TRUE(DeleteFileAt(path));
   EXPECT_FALSE(FileExists(path));

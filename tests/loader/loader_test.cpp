@@ -2,7 +2,9 @@
 // stand-alone (both archives, the record and the checksum inside it) and
 // with setup.1 beside it. The setup program it unpacks is a stand-in that
 // records how it was started, or a real setup program that reports which
-// loading program its engine believes started it.
+// loading program its engine believes started it. The starts and refusals
+// run once more with the loading program built to take every fallback of
+// the compatibility object, as on the oldest systems.
 
 #include <windows.h>
 
@@ -86,9 +88,10 @@ class LoaderTest : public testing::TempDirTest {
   std::string SetupPath(const std::string& name) const { return setup_dir_ + "\\" + name; }
 
   // The loading program as the registered framework directory holds it.
-  static std::string LoaderBytes() {
-    return ReadWholeFile(AddBackslash(FindFrameworkDirectory(true)) + "VorlanLoadProgram.exe");
+  virtual std::string LoaderPath() const {
+    return AddBackslash(FindFrameworkDirectory(true)) + "VorlanLoadProgram.exe";
   }
+  std::string LoaderBytes() const { return ReadWholeFile(LoaderPath()); }
 
   // An archive made of the given files, first to last, as a build adds them.
   std::string Archive(const TStringList& files) {
@@ -206,7 +209,19 @@ TStandInRecord ParseRecord(const std::string& record) {
           line_end == std::string::npos ? std::string() : record.substr(line_end + 1)};
 }
 
-TEST_F(LoaderTest, StartsTheSetupProgramFromANewTemporaryDirectory) {
+enum TLoaderBuild { kShipped, kForcedFallbacks };
+
+class LoaderBuildTest : public LoaderTest, public ::testing::WithParamInterface<TLoaderBuild> {
+ protected:
+  std::string LoaderPath() const override {
+    return GetParam() == kShipped ? LoaderTest::LoaderPath() : BuiltFile("loader_forced_fallbacks.exe");
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(Builds, LoaderBuildTest, ::testing::Values(kShipped, kForcedFallbacks),
+                         [](const auto& info) { return info.param == kShipped ? "Shipped" : "ForcedFallbacks"; });
+
+TEST_P(LoaderBuildTest, StartsTheSetupProgramFromANewTemporaryDirectory) {
   const std::string s = "-s" + setup_dir_;
   struct {
     TLayout layout;
@@ -249,7 +264,7 @@ TEST_F(LoaderTest, StartsTheSetupProgramFromANewTemporaryDirectory) {
   }
 }
 
-TEST_F(LoaderTest, RefusesWithAClearMessageAndLeavesNothingBehind) {
+TEST_P(LoaderBuildTest, RefusesWithAClearMessageAndLeavesNothingBehind) {
   auto flip = [](const std::string& exe, int64_t offset) {
     std::string bytes = ReadWholeFile(exe);
     size_t at = static_cast<size_t>(offset < 0 ? static_cast<int64_t>(bytes.size()) + offset : offset);
