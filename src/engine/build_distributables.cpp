@@ -5,6 +5,7 @@
 #include "base/exceptions.h"
 #include "base/strings.h"
 #include "engine/custom_install.h"
+#include "engine/distribution_build.h"
 #include "engine/engine_errors.h"
 #include "objects/custom_install_file.h"
 #include "objects/install_types.h"
@@ -32,28 +33,7 @@ void TCustomInstall::Compress(TCompressOptions options) {
   TFileContainer::Compress(options);
 }
 
-void TCustomInstall::BuildDistributables(const std::string& program, const std::string& build_dir,
-                                         bool stand_alone) {
-  if (stand_alone && !UseLoadingProgram()) throw IEInstall(engine_error::kStandAloneNeedsLoader);
-  std::string setup_exe = AddBackslash(build_dir) + "setup.exe";
-  std::string files_archive = AddBackslash(build_dir) + "files.1";
-  CreateLoaderFiles(build_dir, program);
-  Notify(build_notifications_.after_loader_files, *this);
-  CompressProductArchives(files_archive);
-  Notify(build_notifications_.after_product_archives, *this);
-  if (stand_alone) {
-    Notify(build_notifications_.before_stand_alone, *this);
-    MakeStandAlone(setup_exe, AddBackslash(build_dir) + "setup.1", files_archive);
-    Notify(build_notifications_.after_stand_alone, *this);
-  } else {
-    // Without the loading program the setup executable is the copy of this
-    // program, under its own name.
-    AddNotSelfExtractInfo(UseLoadingProgram() ? setup_exe : AddBackslash(build_dir) + ExtractFileName(program));
-  }
-  if (UseLoadingProgram()) AddFileCheckSum(setup_exe);
-}
-
-void TCustomInstall::CompressProductArchives(const std::string& files_archive) {
+void TCustomInstall::CompressInto(const std::string& archive, TCompressOptions options) {
   TCustomPathSpecifier* archive_type = ArchiveFileType();
   std::string archive_file = ArchiveFile();
   TScopeExit restore([&] {
@@ -61,9 +41,35 @@ void TCustomInstall::CompressProductArchives(const std::string& files_archive) {
     SetArchiveFile(archive_file);
   });
   AssignArchiveFileType(nullptr);
-  SetArchiveFile(files_archive);
-  Compress(BuildOptions(DistributeType()));
-  if (DistributeType() != dtTraditional) WriteFileList();
+  SetArchiveFile(archive);
+  Compress(options);
+}
+
+void TDistributionBuild::Build(const std::string& program, const std::string& build_dir, bool stand_alone) {
+  TBuildNotifications& notifications = engine_.BuildNotifications();
+  if (stand_alone && !engine_.UseLoadingProgram()) throw IEInstall(engine_error::kStandAloneNeedsLoader);
+  std::string setup_exe = AddBackslash(build_dir) + "setup.exe";
+  std::string files_archive = AddBackslash(build_dir) + "files.1";
+  engine_.CreateLoaderFiles(build_dir, program);
+  Notify(notifications.after_loader_files, engine_);
+  CompressProductArchives(files_archive);
+  Notify(notifications.after_product_archives, engine_);
+  if (stand_alone) {
+    Notify(notifications.before_stand_alone, engine_);
+    MakeStandAlone(setup_exe, AddBackslash(build_dir) + "setup.1", files_archive);
+    Notify(notifications.after_stand_alone, engine_);
+  } else {
+    // Without the loading program the setup executable is the copy of this
+    // program, under its own name.
+    AddNotSelfExtractInfo(engine_.UseLoadingProgram() ? setup_exe : AddBackslash(build_dir) + ExtractFileName(program));
+  }
+  if (engine_.UseLoadingProgram()) AddFileCheckSum(setup_exe);
+}
+
+// The file list goes below the archive the tree is compressed into.
+void TDistributionBuild::CompressProductArchives(const std::string& files_archive) {
+  engine_.CompressInto(files_archive, BuildOptions(engine_.DistributeType()));
+  if (engine_.DistributeType() != dtTraditional) WriteFileList(files_archive);
 }
 
 }  // namespace vorlan

@@ -5,6 +5,7 @@
 #include "base/file.h"
 #include "base/strings.h"
 #include "engine/custom_install.h"
+#include "engine/distribution_build.h"
 #include "engine/engine_errors.h"
 #include "engine/run_mode_end.h"
 
@@ -31,10 +32,10 @@ std::string ReadBuildDirectory(const std::string& build_inf) {
 }
 }  // namespace
 
-void TCustomInstall::BuildFromCommandLine() {
+void TDistributionBuild::BuildFromCommandLine() {
   RunModeToEnd([this] {
-    std::string build_dir = ReadBuildDirectory(AddBackslash(GetProgramDirectory()) + kBuildInf);
-    BuildDistributables(GetModulePath(), build_dir, true);
+    std::string build_dir = ReadBuildDirectory(AddBackslash(engine_.GetProgramDirectory()) + kBuildInf);
+    engine_.BuildDistributables(engine_.GetModulePath(), build_dir, true);
   });
 }
 

@@ -7,8 +7,10 @@
 #include "base/file.h"
 #include "base/strings.h"
 #include "engine/custom_install.h"
+#include "engine/run_sequence.h"
 #include "engine/running_program.h"
 #include "system/os_version.h"
+#include "system/program_launcher.h"
 #include "system/system_dirs.h"
 #include "system/unique_handle.h"
 
@@ -60,17 +62,20 @@ std::string EraseWhenEnded(const std::string& program) {
 const char* TreeRemoval() { return IsWindows9xFamily() ? "DELTREE /Y" : "RMDIR /S /Q"; }
 }  // namespace
 
-void TCustomInstall::WriteCleanupBatch() {
-  if (!UseLoadingProgram() || HasSwitch(swDebug) || !HasSwitch(swCleanup) || Designing()) return;
+void TRunSequence::WriteCleanupBatch() {
+  if (!engine_.UseLoadingProgram() || engine_.HasSwitch(swDebug) || !engine_.HasSwitch(swCleanup) ||
+      engine_.Designing()) {
+    return;
+  }
   bool continue_ = true;
-  on_before_cleanup_(this, continue_);
+  engine_.OnBeforeCleanup()(&engine_, continue_);
   if (!continue_) return;
   // Subdirectories and the running program itself refuse; the batch
   // takes them later.
-  std::string directory = GetProgramDirectory();
+  std::string directory = engine_.GetProgramDirectory();
   for (const std::string& name : DirectoryEntries(directory)) DeleteFileAt(AddBackslash(directory) + name);
   RemoveDirectoryA(directory.c_str());
-  if (RunsInLibrary()) return;
+  if (engine_.RunsInLibrary()) return;
   std::string batch = ChangeFileExt(CreateTempFileName(false), ".bat");
   std::string program = RunningProgramPath();
   std::string lines = EraseWhenEnded(program) + Line(TreeRemoval(), RemoveBackslash(ExtractFileDir(program))) +
@@ -81,6 +86,18 @@ void TCustomInstall::WriteCleanupBatch() {
   }
   cleanup_batch_path_ = batch;
   cleanup_batch_written_ = true;
+}
+
+void TRunSequence::StartCleanupBatch() {
+  if (!cleanup_batch_written_) return;
+  TProgramLauncher launcher(nullptr);
+  launcher.SetFileName(cleanup_batch_path_);
+  launcher.SetShowMode(smHide);
+  // The engine is going and cannot report; the batch only tidies up.
+  try {
+    launcher.Execute();
+  } catch (const std::exception&) {
+  }
 }
 
 }  // namespace vorlan

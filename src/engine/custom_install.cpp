@@ -9,7 +9,6 @@
 #include "paths/folder_specifiers.h"
 #include "paths/path_specifier_list.h"
 #include "paths/unique_component_name.h"
-#include "system/program_launcher.h"
 #include "widgets/application.h"
 
 namespace vorlan {
@@ -36,7 +35,10 @@ const TEnumInfo& DistributeTypeInfo() {
   return info;
 }
 
-TCustomInstall::TCustomInstall(TComponent* owner) : TFileContainer(owner, type_code::kFileContainer, false) {
+TCustomInstall::TCustomInstall(TComponent* owner)
+    : TFileContainer(owner, type_code::kFileContainer, false),
+      record_(kInstallRecordRoot, kInstallRecordMakerKey, ObjectsState().install_record_key,
+              ObjectsState().install_start_time) {
   SetInstallTypes(SetBit(itFull));
   if (TheInstall()) throw IEInstall(engine_error::kSecondEngine);
   if (!owner || !owner->IsForm()) throw IEInstall(engine_error::kOwnerNotForm);
@@ -67,16 +69,7 @@ TCustomInstall::~TCustomInstall() {
   if (handles_exceptions_) {
     if (TApplication* application = Application()) application->OnException().Clear();
   }
-  if (cleanup_batch_written_) {
-    TProgramLauncher launcher(nullptr);
-    launcher.SetFileName(cleanup_batch_path_);
-    launcher.SetShowMode(smHide);
-    // A destructor cannot report; the batch only tidies up.
-    try {
-      launcher.Execute();
-    } catch (const std::exception&) {
-    }
-  }
+  run_.StartCleanupBatch();
 }
 
 // An engine newly added to a form brings the translator its texts need;
@@ -141,9 +134,7 @@ void TCustomInstall::Loaded() {
     }
   }
   loading_program_dir_ = HasSwitch(swSource) ? SwitchText(swSource) : GetProgramDirectory();
-  std::string key;
-  FindInstallRecord(false, key);
-  ObjectsState().install_record_key = key;
+  OpenInstallRecord(false);
   std::string local;
   if (FindLocalArchive(local)) SetLocalArchivePath(local);
   TApplication* application = Application();

@@ -3,7 +3,10 @@
 // install definition. It is the root file container of the tree, owns the
 // installation's information objects, reads the command line when the
 // definition has loaded, chooses the run mode and starts the run on the
-// main form's first activation.
+// main form's first activation. Its work is done by the collaborators it
+// owns: the install record, the run sequence, the distribution build and the
+// floppy transfer; its operations forward to them, so that definitions and
+// handlers see one engine.
 
 #include <exception>
 #include <string>
@@ -14,9 +17,13 @@
 #include "engine/build_info.h"
 #include "engine/build_notifications.h"
 #include "engine/command_line_switches.h"
+#include "engine/distribution_build.h"
+#include "engine/floppy_transfer.h"
 #include "engine/install_information.h"
+#include "engine/install_record.h"
 #include "engine/password_info.h"
 #include "engine/picture.h"
+#include "engine/run_sequence.h"
 #include "objects/control_panel_extension_information.h"
 #include "objects/file_container.h"
 #include "objects/install_engine.h"
@@ -24,13 +31,7 @@
 
 namespace vorlan {
 
-struct SelfExtractInfo;
-
 const TEnumInfo& DistributeTypeInfo();
-
-// Where the install records of every setup on the machine are kept
-// (HKEY_LOCAL_MACHINE).
-inline constexpr const char* kInstallRecordRoot = "\\SOFTWARE\\Kavix\\Install";
 
 class TCustomInstall : public TFileContainer, public TInstallEngine {
   VORLAN_CLASS_INFO()
@@ -104,11 +105,12 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   const std::string& SwitchText(TSwitch which) const { return command_line_.texts[which]; }
   TComponent* MainForm() const { return main_form_; }
   bool Activated() const { return activated_; }
-  bool InProgress() const override { return in_progress_; }
-  bool Aborted() const { return aborted_; }
-  int UnfinishedCount() const { return unfinished_count_; }
-  const std::string& CleanupBatchPath() const { return cleanup_batch_path_; }
-  bool CleanupBatchWritten() const { return cleanup_batch_written_; }
+  bool InProgress() const override { return run_.InProgress(); }
+  bool Aborted() const { return run_.Aborted(); }
+  int UnfinishedCount() const { return record_.UnfinishedCount(); }
+  void ResetUnfinishedCount() { record_.ResetUnfinishedCount(); }
+  const std::string& CleanupBatchPath() const { return run_.CleanupBatchPath(); }
+  bool CleanupBatchWritten() const { return run_.CleanupBatchWritten(); }
 
   // TInstallEngine
   TInstallObject& AsInstallObject() override { return *this; }
@@ -128,9 +130,11 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   // This program's install record (HKEY_LOCAL_MACHINE), created when asked
   // and missing; answers whether there is one, with its full key path.
   virtual bool FindInstallRecord(bool create, std::string& key);
+  // Finds the record, and it becomes the one the install objects use.
+  void OpenInstallRecord(bool create);
   // One entry of the unfinished list under the install record; raises
   // IEInstall while this setup has no record.
-  void AddUnfinishedEntry(const std::string& name, int kind) override;
+  void AddUnfinishedEntry(const std::string& name, int kind) override { record_.AddUnfinishedEntry(name, kind); }
   // Switches and their texts from the application's command line.
   virtual void ParseCommandLine();
   void ParseParameters(const std::vector<std::string>& parameters);
@@ -140,61 +144,58 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   std::string GetProgramDirectory() const;
   std::string GetModulePath() const;
   std::string GetLoadingProgramPath();
+  // The engine runs in a library the program loaded.
+  bool RunsInLibrary() const;
   // Takes the main form's activation callback's place.
   void FormActivated(TObject* sender);
   // The application's handler for exceptions that reach the message loop.
-  virtual void HandleException(TObject* sender, const std::exception& error);
+  virtual void HandleException(TObject* /*sender*/, const std::exception& error) { run_.HandleException(error); }
 
   // The run modes.
-  void Process() override;
-  void ResumeUnfinished() override;
+  void Process() override { run_.Process(); }
+  void ResumeUnfinished() override { run_.ResumeUnfinished(); }
   // Builds into the directory that BUILD.INF beside the program names; a
   // failure is shown. Either way the application then ends.
-  virtual void BuildFromCommandLine();
+  virtual void BuildFromCommandLine() { build_.BuildFromCommandLine(); }
   // program: this setup program; build_dir: where the distributables go.
-  virtual void BuildDistributables(const std::string& program, const std::string& build_dir, bool stand_alone);
+  virtual void BuildDistributables(const std::string& program, const std::string& build_dir, bool stand_alone) {
+    build_.Build(program, build_dir, stand_alone);
+  }
   // Copies the self-extracting setup this program was started from onto
   // floppy disks in drive ("a:"), asking for each next disk; a failure is
   // shown. Either way the application then ends.
-  virtual void TransferToFloppies(const std::string& drive);
+  virtual void TransferToFloppies(const std::string& drive) { floppy_.Transfer(drive); }
 
   // The run sequence.
   // One pass over every install object of this type code, in creation
   // order; the status text (none when blank) shows while it installs.
-  virtual void InstallByTypeCode(int code, const std::string& status_text);
+  virtual void InstallByTypeCode(int code, const std::string& status_text) {
+    run_.InstallByTypeCode(code, status_text);
+  }
   // Once per run, with the remote file list of a remote distribution.
   void ReadArchiveInfo() override;
-  virtual void NotifyGoodInstall();
-  virtual void NotifyBadInstall();
+  virtual void NotifyGoodInstall() { run_.NotifyGoodInstall(); }
+  virtual void NotifyBadInstall() { run_.NotifyBadInstall(); }
   // Starts the included files marked RunAfterInstall that OnBeforeRunFile
   // lets go.
-  virtual void RunFilesAfterInstall();
+  virtual void RunFilesAfterInstall() { run_.RunFilesAfterInstall(); }
   // Whether the user may cancel: OnUserAbort may refuse.
-  virtual bool DoUserAbort();
+  virtual bool DoUserAbort() { return run_.DoUserAbort(); }
   // Asks the application to end unless OnBeforeShutdown refuses.
-  void Shutdown();
+  void Shutdown() { run_.Shutdown(); }
   // With -e: the main archive starts where the self-extracting executable's
   // record says.
   void ReadSelfExtractOffset();
+  // The run's walk over the tree below the engine, as a file container.
+  void InstallOwnTree() { TFileContainer::Process(); }
 
- private:
-  void PrepareRun();
-  void InstallTree();
-  void RetryDeferredRegistrations();
-  // Answers whether the run ended in the reboot branch.
-  bool FinishWithReboot();
-  void FinishRun();
-  void HandleRunFailure(const std::exception& error);
-  void EndApplication();
-
- public:
   // The install record, the unfinished list, RunOnce and the reboot.
   // Deletes the record with the local archive copies it names.
-  void RemoveInstallRecord();
+  void RemoveInstallRecord() { record_.Remove(); }
   // The unfinished list raises IEInstall while this setup has no record.
-  void ClearUnfinishedList();
+  void ClearUnfinishedList() { record_.ClearUnfinishedList(); }
   // Lines of an entry's name, ";" and its kind.
-  void ReadUnfinishedList(TStringList& list);
+  void ReadUnfinishedList(TStringList& list) { record_.ReadUnfinishedList(list); }
   // The translator's language, as its position in the language list: the
   // one the record saved, else the current one (vlUser without a
   // translator).
@@ -203,35 +204,37 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   // Raises IEInstall when the RunOnce key cannot be written.
   void RegisterRunOnce();
   // On failure fires OnFailedReboot, or without a handler tells the user.
-  void RebootWindows();
+  void RebootWindows() { run_.RebootWindows(); }
   // Only with -c in a setup from the loading program, without -d.
-  void WriteCleanupBatch();
+  void WriteCleanupBatch() { run_.WriteCleanupBatch(); }
 
   // Build mode, the self-extracting setup and the floppy transfer.
   // Before the inherited work, no install file counts as compressed.
   void Compress(TCompressOptions options) override;
+  // Compresses into archive in place of the engine's own archive, which
+  // is restored afterwards.
+  void CompressInto(const std::string& archive, TCompressOptions options);
   // setup.exe (or, without the loading program, a copy of this program)
   // and setup.1 in build_dir.
-  virtual void CreateLoaderFiles(const std::string& build_dir, const std::string& program);
+  virtual void CreateLoaderFiles(const std::string& build_dir, const std::string& program) {
+    build_.CreateLoaderFiles(build_dir, program);
+  }
   // setup.1: this program first, then the PresetupFiles.
-  virtual void WriteSetupArchive(const std::string& build_dir, const std::string& program);
+  virtual void WriteSetupArchive(const std::string& build_dir, const std::string& program) {
+    build_.WriteSetupArchive(build_dir, program);
+  }
   // filelist.lst of a remote distribution, below the archive's directory.
-  void WriteFileList();
+  void WriteFileList() { build_.WriteFileList(ArchiveFile()); }
   // Appends the archives and the record that locates them to setup.exe.
   void MakeStandAlone(const std::string& setup_exe, const std::string& setup_archive,
-                      const std::string& files_archive);
-  void AddNotSelfExtractInfo(const std::string& setup_exe);
+                      const std::string& files_archive) {
+    TDistributionBuild::MakeStandAlone(setup_exe, setup_archive, files_archive);
+  }
+  void AddNotSelfExtractInfo(const std::string& setup_exe) { TDistributionBuild::AddNotSelfExtractInfo(setup_exe); }
   // Asks for disk number disk in an OK/Cancel box; Cancel raises IEInstall.
-  virtual void PromptForFloppy(int disk);
+  virtual void PromptForFloppy(int disk) { TFloppyTransfer::PromptForFloppy(disk); }
   TBuildNotifications& BuildNotifications() { return build_notifications_; }
 
- private:
-  void CompressProductArchives(const std::string& files_archive);
-  void CopySetupPart(const std::string& executable, const SelfExtractInfo& info, const std::string& drive);
-  void SpanFilesOntoFloppies(const std::string& executable, const std::string& drive, int32_t files_start);
-  TBuildNotifications build_notifications_;
-
- public:
   void Loaded() override;
 
  protected:
@@ -244,8 +247,8 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   void HookMainForm(TMainForm& form);
   void UnhookMainForm();
   TMainForm* ApplicationForm() const;
-  bool RunsInLibrary() const;
-  bool ReadProgramFile(std::string& path, int64_t& size, TDateTime& date) const;
+  // The -e executable's full path, which a new install record keeps.
+  std::string RecordedSelfExtract() const;
 
   bool auto_maximize_window_ = true;
   bool hide_main_form_ = false;
@@ -284,11 +287,12 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   TComponent* authoring_translator_ = nullptr;
   bool handles_exceptions_ = false;
   bool activated_ = false;
-  bool in_progress_ = false;
-  bool aborted_ = false;
-  int unfinished_count_ = 0;
-  std::string cleanup_batch_path_;
-  bool cleanup_batch_written_ = false;
+  TBuildNotifications build_notifications_;
+
+  TInstallRecord record_;
+  TRunSequence run_{*this};
+  TDistributionBuild build_{*this};
+  TFloppyTransfer floppy_{*this};
 };
 
 }  // namespace vorlan

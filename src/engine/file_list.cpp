@@ -7,13 +7,14 @@
 #include "base/file.h"
 #include "base/strings.h"
 #include "engine/custom_install.h"
+#include "engine/distribution_build.h"
 #include "objects/custom_install_file.h"
 #include "objects/objects_module.h"
 
 namespace vorlan {
 
-void TCustomInstall::WriteFileList() {
-  std::string directory = AddBackslash(ExtractFileDir(ArchiveFile())) + NetArchiveDir();
+void TDistributionBuild::WriteFileList(const std::string& archive) {
+  std::string directory = AddBackslash(ExtractFileDir(archive)) + engine_.NetArchiveDir();
   ForceDirectories(directory);
   std::vector<TRemoteFileRecord> records;
   for (TCustomInstallFile* file : AllInstallFiles().Items()) {

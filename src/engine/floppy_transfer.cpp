@@ -1,7 +1,5 @@
 // Floppy transfer (-f): the self-extracting setup this program was started
-// from goes onto disks. Disk 1 gets the loading program as setup.exe, the
-// setup archive and the first part of the main archive; every further disk
-// the next part, for as long as the user supplies disks.
+// from, cut into its parts and spanned over disks.
 
 #include <windows.h>
 
@@ -14,6 +12,8 @@
 #include "engine/build_cancelled.h"
 #include "engine/chunk_copy.h"
 #include "engine/custom_install.h"
+#include "engine/distribution_build.h"
+#include "engine/floppy_transfer.h"
 #include "engine/engine_errors.h"
 #include "engine/run_mode_end.h"
 #include "objects/objects_module.h"
@@ -34,9 +34,16 @@ class TArrowCursor {
   HCURSOR previous_;
 };
 
-// The archives lie one after the other between the loading program and the
-// trailer.
-bool LocatesItsArchives(const SelfExtractInfo& info, int64_t size) {
+// Copies count bytes of executable from start into a new file on the disk.
+void CopyOntoDisk(TFileStream& executable, int64_t start, int64_t count, const std::string& target,
+                  const char* no_room) {
+  TFileStream file(target, TFileMode::Create);
+  executable.Seek(start, TSeekOrigin::Begin);
+  if (CopyChunks(executable, file, count) < count) throw IEInstall(no_room);
+}
+}  // namespace
+
+bool TFloppyTransfer::LocatesItsArchives(const SelfExtractInfo& info, int64_t size) {
   int64_t trailer = size - kSelfExtractTrailerSize;
   bool setup = 0 < info.SetupArchiveStart && info.SetupArchiveStart <= info.SetupArchiveEnd &&
                info.SetupArchiveEnd < trailer;
@@ -47,20 +54,11 @@ bool LocatesItsArchives(const SelfExtractInfo& info, int64_t size) {
   return info.Signature == "SELFEXTRACTING" && setup && files;
 }
 
-// Copies count bytes of executable from start into a new file on the disk.
-void CopyOntoDisk(TFileStream& executable, int64_t start, int64_t count, const std::string& target,
-                  const char* no_room) {
-  TFileStream file(target, TFileMode::Create);
-  executable.Seek(start, TSeekOrigin::Begin);
-  if (CopyChunks(executable, file, count) < count) throw IEInstall(no_room);
-}
-}  // namespace
-
-void TCustomInstall::TransferToFloppies(const std::string& drive) {
+void TFloppyTransfer::Transfer(const std::string& drive) {
   RunModeToEnd([&] {
     TWaitCursor busy;
-    if (!HasSwitch(swSelfExtract)) throw IEInstall(engine_error::kFloppyNeedsSelfExtract);
-    std::string executable = GetArchivePath();
+    if (!engine_.HasSwitch(swSelfExtract)) throw IEInstall(engine_error::kFloppyNeedsSelfExtract);
+    std::string executable = engine_.GetArchivePath();
     SelfExtractInfo info = ReadSelfExtractInfo(executable);
     // Any other record would put the wrong bytes on the disks without a word.
     if (!LocatesItsArchives(info, FileSizeOf(executable).value_or(0))) {
@@ -71,23 +69,23 @@ void TCustomInstall::TransferToFloppies(const std::string& drive) {
   });
   // The loading program unpacked this program for the transfer alone: its
   // directory goes as it does after an installation, whatever the outcome.
-  RunModeToEnd([this] { WriteCleanupBatch(); });
+  RunModeToEnd([this] { engine_.WriteCleanupBatch(); });
 }
 
-void TCustomInstall::CopySetupPart(const std::string& executable, const SelfExtractInfo& info,
-                                   const std::string& drive) {
-  ShowStatus(TranslateMessage(engine_error::kTransferring));
-  TScopeExit clear([this] { ClearStatus(); });
+void TFloppyTransfer::CopySetupPart(const std::string& executable, const SelfExtractInfo& info,
+                                    const std::string& drive) {
+  engine_.ShowStatus(TranslateMessage(engine_error::kTransferring));
+  TScopeExit clear([this] { engine_.ClearStatus(); });
   TFileStream source(executable, TFileMode::Read);
   std::string setup_exe = AddBackslash(drive) + "setup.exe";
   CopyOntoDisk(source, 0, info.SetupArchiveStart, setup_exe, engine_error::kFloppySetupExe);
-  AddNotSelfExtractInfo(setup_exe);
+  TDistributionBuild::AddNotSelfExtractInfo(setup_exe);
   CopyOntoDisk(source, info.SetupArchiveStart, int64_t{info.SetupArchiveEnd} - info.SetupArchiveStart + 1,
                AddBackslash(drive) + "setup.1", engine_error::kFloppySetupArchive);
 }
 
-void TCustomInstall::SpanFilesOntoFloppies(const std::string& executable, const std::string& drive,
-                                           int32_t files_start) {
+void TFloppyTransfer::SpanFilesOntoFloppies(const std::string& executable, const std::string& drive,
+                                            int32_t files_start) {
   TVorlanCompress& archive = MainArchive();
   // The shared archive must not read the next archive at this one's offset.
   TScopeExit reset([&archive, offset = archive.Offset()] {
@@ -95,11 +93,12 @@ void TCustomInstall::SpanFilesOntoFloppies(const std::string& executable, const 
     archive.SetOnStatus(nullptr);
     archive.SetOffset(offset);
   });
-  archive.SetOnNewDisk([this](TVorlanCompress&, int disk, std::string&) { PromptForFloppy(disk); });
+  archive.SetOnNewDisk([this](TVorlanCompress&, int disk, std::string&) { engine_.PromptForFloppy(disk); });
   // The span reports after every chunk, so a cancelled transfer stops at the
   // next one here, as the setup archive's copy does.
   archive.SetOnStatus([this](TVorlanCompress&, TlzhFileStats& stats) {
-    if (build_notifications_.floppy_progress) build_notifications_.floppy_progress(*this, stats);
+    const TBuildNotifications& notifications = engine_.BuildNotifications();
+    if (notifications.floppy_progress) notifications.floppy_progress(engine_, stats);
     ProcessPendingMessages();
     CheckBuildCancelled();
   });
@@ -110,7 +109,7 @@ void TCustomInstall::SpanFilesOntoFloppies(const std::string& executable, const 
   archive.Span(AddBackslash(drive), "files.1");
 }
 
-void TCustomInstall::PromptForFloppy(int disk) {
+void TFloppyTransfer::PromptForFloppy(int disk) {
   TArrowCursor arrow;
   std::string text = FormatTranslated(engine_error::kInsertDisk, {disk});
   std::string caption = TranslateMessage("Confirm");

@@ -5,6 +5,7 @@
 
 #include "base/exceptions.h"
 #include "engine/custom_install.h"
+#include "engine/run_sequence.h"
 #include "widgets/application.h"
 #include "widgets/error_message.h"
 
@@ -21,7 +22,7 @@ void ShowInTheStandardWay(const std::exception& error) {
 
 }  // namespace
 
-void TCustomInstall::HandleException(TObject* /*sender*/, const std::exception& error) {
+void TRunSequence::HandleException(const std::exception& error) {
   if (!in_progress_) {
     ShowInTheStandardWay(error);
     return;
@@ -34,32 +35,32 @@ void TCustomInstall::HandleException(TObject* /*sender*/, const std::exception& 
     HandleRunFailure(error);
   } catch (...) {
     // The failure being handled is the one that counts.
-    if (RunAutomatic()) EndApplication();
+    if (engine_.RunAutomatic()) EndApplication();
   }
 }
 
-void TCustomInstall::HandleRunFailure(const std::exception& error) {
+void TRunSequence::HandleRunFailure(const std::exception& error) {
   if (dynamic_cast<const EAIUserAbort*>(&error)) {
-    NotifyBadInstall();
-    WriteCleanupBatch();
-    RemoveInstallRecord();
-    if (RunAutomatic()) Shutdown();
+    engine_.NotifyBadInstall();
+    engine_.WriteCleanupBatch();
+    engine_.RemoveInstallRecord();
+    if (engine_.RunAutomatic()) engine_.Shutdown();
     return;
   }
-  NotifyBadInstall();
+  engine_.NotifyBadInstall();
   ShowInTheStandardWay(error);
-  Shutdown();
+  engine_.Shutdown();
 }
 
-bool TCustomInstall::DoUserAbort() {
+bool TRunSequence::DoUserAbort() {
   bool quit_out = true;
-  on_user_abort_(this, quit_out);
+  engine_.OnUserAbort()(&engine_, quit_out);
   return quit_out;
 }
 
-void TCustomInstall::Shutdown() {
+void TRunSequence::Shutdown() {
   bool quit_out = true;
-  on_before_shutdown_(this, quit_out);
+  engine_.OnBeforeShutdown()(&engine_, quit_out);
   if (quit_out) EndApplication();
 }
 

@@ -6,12 +6,13 @@
 #include "base/run_then_finish.h"
 #include "base/strings.h"
 #include "engine/custom_install.h"
+#include "engine/run_sequence.h"
 #include "objects/install_lists.h"
 #include "objects/objects_module.h"
 
 namespace vorlan {
 
-void TCustomInstall::InstallByTypeCode(int code, const std::string& status_text) {
+void TRunSequence::InstallByTypeCode(int code, const std::string& status_text) {
   TInstallContainerList* objects = AllContainers();
   if (!objects) return;
   bool status_shown = false;
@@ -24,14 +25,14 @@ void TCustomInstall::InstallByTypeCode(int code, const std::string& status_text)
           TInstallContainer* object = objects->Items(i);
           if (object->TypeCode() != code) continue;
           if (!status_shown && !Trim(status_text).empty()) {
-            ShowStatus(status_text);
+            engine_.ShowStatus(status_text);
             status_shown = true;
           }
           object->Process();
         }
       },
       [&] {
-        if (status_shown) ClearStatus();
+        if (status_shown) engine_.ClearStatus();
       });
 }
 

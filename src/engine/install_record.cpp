@@ -6,11 +6,11 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "base/file.h"
 #include "base/strings.h"
-#include "engine/custom_install.h"
-#include "objects/objects_module.h"
+#include "engine/install_record.h"
 #include "system/registry_routines.h"
 #include "system/system_exceptions.h"
 #include "system/vorlan_registry.h"
@@ -18,8 +18,6 @@
 namespace vorlan {
 
 namespace {
-constexpr const char* kMakerKey = "\\Software\\Vorlan";
-
 // Date-times are stored as the 8 bytes of the double.
 std::optional<TDateTime> ReadDate(TVorlanRegistry& registry, const char* name) {
   double value = 0;
@@ -61,10 +59,9 @@ bool Contains(const TStringList& names, const std::string& name) {
   }
   return false;
 }
-}  // namespace
 
-bool TCustomInstall::ReadProgramFile(std::string& path, int64_t& size, TDateTime& date) const {
-  path = GetModulePath();
+// The file's size and last-write time, which recognise its record.
+bool ReadProgramFile(const std::string& path, int64_t& size, TDateTime& date) {
   std::optional<int64_t> file_size = FileSizeOf(path);
   std::optional<TDateTime> file_date = FileLastWriteTime(path);
   if (!file_size || !file_date) return false;
@@ -72,21 +69,26 @@ bool TCustomInstall::ReadProgramFile(std::string& path, int64_t& size, TDateTime
   date = *file_date;
   return true;
 }
+}  // namespace
 
-bool TCustomInstall::FindInstallRecord(bool create, std::string& key) {
+TInstallRecord::TInstallRecord(std::string root, std::string maker_key, std::string& key,
+                               const TDateTime& start_time)
+    : root_(std::move(root)), maker_key_(std::move(maker_key)), key_(key), start_time_(start_time) {}
+
+bool TInstallRecord::Find(const std::string& path, const std::string& self_extract, bool create,
+                          std::string& key) const {
   key.clear();
-  std::string path;
   int64_t size = 0;
   TDateTime date = 0;
   if (!ReadProgramFile(path, size, date)) return false;
   TVorlanRegistry registry;
   registry.SetRootKey(HKEY_LOCAL_MACHINE);
-  if (!registry.OpenKey(kInstallRecordRoot, true)) return false;
+  if (!registry.OpenKey(root_, true)) return false;
   TStringList names = registry.GetKeyNames();
-  TDateTime start_time = ObjectsState().install_start_time;
+  TDateTime start_time = start_time_;
   try {
     for (const std::string& name : names) {
-      std::string record_key = std::string(kInstallRecordRoot) + "\\" + name;
+      std::string record_key = root_ + "\\" + name;
       TVorlanRegistry record;
       record.SetRootKey(HKEY_LOCAL_MACHINE);
       if (!record.OpenKey(record_key, false) || !SameProgram(record, size, date)) continue;
@@ -99,7 +101,7 @@ bool TCustomInstall::FindInstallRecord(bool create, std::string& key) {
     if (!create) return false;
     std::string name;
     for (int n = 0; name.empty() || Contains(names, name); ++n) name = "Install" + std::to_string(n);
-    std::string record_key = std::string(kInstallRecordRoot) + "\\" + name;
+    std::string record_key = root_ + "\\" + name;
     TVorlanRegistry record;
     record.SetRootKey(HKEY_LOCAL_MACHINE);
     if (!record.OpenKey(record_key, true)) return false;
@@ -107,9 +109,7 @@ bool TCustomInstall::FindInstallRecord(bool create, std::string& key) {
     WriteDate(record, "LastRunDate", start_time);
     WriteDate(record, "CreationDate", date);
     record.WriteInteger("Size", static_cast<int32_t>(size));
-    if (HasSwitch(swSelfExtract)) {
-      record.WriteString("SelfExtract", AddBackslash(SwitchText(swSource)) + SwitchText(swSelfExtract));
-    }
+    if (!self_extract.empty()) record.WriteString("SelfExtract", self_extract);
     RegFlushKey(record.CurrentKey());
     key = record_key;
     return true;
@@ -121,8 +121,8 @@ bool TCustomInstall::FindInstallRecord(bool create, std::string& key) {
 // The local copies of downloaded archives go with the record; the record
 // root, and the maker's key above the environment, go when nothing else
 // is left in them.
-void TCustomInstall::RemoveInstallRecord() {
-  const std::string& record_key = ObjectsState().install_record_key;
+void TInstallRecord::Remove() {
+  const std::string& record_key = key_;
   if (record_key.empty()) return;
   TVorlanRegistry record;
   record.SetRootKey(HKEY_LOCAL_MACHINE);
@@ -138,9 +138,15 @@ void TCustomInstall::RemoveInstallRecord() {
   }
   TVorlanRegistry root;
   root.SetRootKey(HKEY_LOCAL_MACHINE);
-  if (!root.KeyExists(kInstallRecordRoot)) return;
-  DeleteIfEmpty(root, kInstallRecordRoot);
-  DeleteIfEmpty(root, kMakerKey);
+  if (!root.KeyExists(root_)) return;
+  DeleteIfEmpty(root, root_);
+  DeleteIfEmpty(root, maker_key_);
+}
+
+void TInstallRecord::Open(const std::string& program, const std::string& self_extract, bool create) {
+  std::string key;
+  Find(program, self_extract, create, key);
+  key_ = key;
 }
 
 }  // namespace vorlan

@@ -12,6 +12,7 @@
 #include "base/file.h"
 #include "base/strings.h"
 #include "engine/custom_install.h"
+#include "engine/distribution_build.h"
 #include "engine/engine_errors.h"
 #include "objects/framework_directory.h"
 
@@ -48,23 +49,24 @@ std::string LoadingProgramPath() {
 }
 }  // namespace
 
-void TCustomInstall::CreateLoaderFiles(const std::string& build_dir, const std::string& program) {
-  if (!UseLoadingProgram()) {
+void TDistributionBuild::CreateLoaderFiles(const std::string& build_dir, const std::string& program) {
+  TBuildNotifications& notifications = engine_.BuildNotifications();
+  if (!engine_.UseLoadingProgram()) {
     std::string target = AddBackslash(build_dir) + ExtractFileName(program);
-    Notify(build_notifications_.before_program_copy, *this);
+    Notify(notifications.before_program_copy, engine_);
     if (!ForceDirectories(build_dir) || !CopyForBuild(program, target)) {
       throw IEInstall(engine_error::kProgramNotCopied, program, target);
     }
-    Notify(build_notifications_.after_program_copy, *this);
+    Notify(notifications.after_program_copy, engine_);
     return;
   }
-  Notify(build_notifications_.before_setup_archive, *this);
+  Notify(notifications.before_setup_archive, engine_);
   try {
-    WriteSetupArchive(build_dir, program);
+    engine_.WriteSetupArchive(build_dir, program);
   } catch (const EvcDiskFull&) {
     throw IEInstall(engine_error::kSetupArchiveDiskFull);
   }
-  Notify(build_notifications_.after_setup_archive, *this);
+  Notify(notifications.after_setup_archive, engine_);
   std::string loader = LoadingProgramPath();
   std::string setup_exe = AddBackslash(build_dir) + "setup.exe";
   if (!CopyForBuild(loader, setup_exe)) throw IEInstall(engine_error::kLoaderNotCopied, loader, setup_exe);

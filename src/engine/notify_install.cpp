@@ -2,21 +2,22 @@
 // between its two events.
 
 #include "engine/custom_install.h"
+#include "engine/run_sequence.h"
 
 namespace vorlan {
 
-void TCustomInstall::NotifyGoodInstall() {
-  on_before_notify_good_install_(this);
-  Broadcast(this, stage::kGoodInstall);
-  Broadcast(this, stage::kGoodInstallPages);
-  on_after_notify_good_install_(this);
+void TRunSequence::NotifyGoodInstall() {
+  engine_.OnBeforeNotifyGoodInstall()(&engine_);
+  engine_.Broadcast(&engine_, stage::kGoodInstall);
+  engine_.Broadcast(&engine_, stage::kGoodInstallPages);
+  engine_.OnAfterNotifyGoodInstall()(&engine_);
 }
 
-void TCustomInstall::NotifyBadInstall() {
-  on_before_notify_bad_install_(this);
-  Broadcast(this, stage::kBadInstall);
-  Broadcast(this, stage::kBadInstallPages);
-  on_after_notify_bad_install_(this);
+void TRunSequence::NotifyBadInstall() {
+  engine_.OnBeforeNotifyBadInstall()(&engine_);
+  engine_.Broadcast(&engine_, stage::kBadInstall);
+  engine_.Broadcast(&engine_, stage::kBadInstallPages);
+  engine_.OnAfterNotifyBadInstall()(&engine_);
 }
 
 }  // namespace vorlan

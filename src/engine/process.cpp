@@ -9,6 +9,7 @@
 #include "base/run_then_finish.h"
 #include "engine/custom_install.h"
 #include "engine/engine_errors.h"
+#include "engine/run_sequence.h"
 #include "objects/archive_cache.h"
 #include "objects/custom_install_file.h"
 #include "objects/objects_module.h"
@@ -40,11 +41,11 @@ constexpr TPass kPasses[] = {
 
 }  // namespace
 
-void TCustomInstall::Process() {
+void TRunSequence::Process() {
   PrepareRun();
-  on_after_initialized_(this);
-  Broadcast(this, stage::kRunStarted);
-  Broadcast(this, stage::kBeforeInstall);
+  engine_.OnAfterInitialized()(&engine_);
+  engine_.Broadcast(&engine_, stage::kRunStarted);
+  engine_.Broadcast(&engine_, stage::kBeforeInstall);
   // A failure inside the wizard's own message loop has been handled there.
   if (aborted_) return;
   InstallTree();
@@ -52,76 +53,74 @@ void TCustomInstall::Process() {
   FinishRun();
 }
 
-void TCustomInstall::PrepareRun() {
+void TRunSequence::PrepareRun() {
   aborted_ = false;
   TObjectsState& state = ObjectsState();
   state.install_start_time = Now();
   // From here on a file whose self-registration fails waits for the retry.
   state.strict_registration = false;
   DeferredRegistrationFiles().Clear();
-  unfinished_count_ = 0;
+  engine_.ResetUnfinishedCount();
   cleanup_batch_written_ = false;
   in_progress_ = true;
-  if (UseLoadingProgram() && !HasSwitch(swSource)) throw IEInstall(engine_error::kLoadingProgramPathMissing);
-  if (HasSwitch(swNoUnfinished)) ClearUnfinishedList();
-  std::string key;
-  FindInstallRecord(true, key);
-  state.install_record_key = key;
+  if (engine_.UseLoadingProgram() && !engine_.HasSwitch(swSource)) throw IEInstall(engine_error::kLoadingProgramPathMissing);
+  if (engine_.HasSwitch(swNoUnfinished)) engine_.ClearUnfinishedList();
+  engine_.OpenInstallRecord(true);
   state.local_records_key.clear();
-  ClearUnfinishedList();
-  if (HasSwitch(swSelfExtract)) ReadSelfExtractOffset();
-  ReadArchiveInfo();
+  engine_.ClearUnfinishedList();
+  if (engine_.HasSwitch(swSelfExtract)) engine_.ReadSelfExtractOffset();
+  engine_.ReadArchiveInfo();
 }
 
-void TCustomInstall::InstallTree() {
+void TRunSequence::InstallTree() {
   auto close = [this] {
     ReleaseArchiveFiles();
-    OnAfterInstallObjects()(this, MainArchive().Abort());
+    engine_.OnAfterInstallObjects()(&engine_, MainArchive().Abort());
   };
   RunThenFinish(
       [this] {
-        TFileContainer::Process();
+        engine_.InstallOwnTree();
         RetryDeferredRegistrations();
-        for (const TPass& pass : kPasses) InstallByTypeCode(pass.code, pass.status_text);
+        for (const TPass& pass : kPasses) engine_.InstallByTypeCode(pass.code, pass.status_text);
       },
       close);
 }
 
 // A failure now is the run's failure.
-void TCustomInstall::RetryDeferredRegistrations() {
+void TRunSequence::RetryDeferredRegistrations() {
   std::vector<TCustomInstallFile*> files = DeferredRegistrationFiles().Items();
   for (TCustomInstallFile* file : files) file->RegisterActiveX();
 }
 
-bool TCustomInstall::FinishWithReboot() {
-  if (unfinished_count_ > 0 || Reboot()) RegisterRunOnce();
-  bool reboot_requested = Reboot();
-  if (Reboot()) {
-    WriteLanguage();
-    Broadcast(this, stage::kReboot);
+bool TRunSequence::FinishWithReboot() {
+  if (engine_.UnfinishedCount() > 0 || engine_.Reboot()) engine_.RegisterRunOnce();
+  bool reboot_requested = engine_.Reboot();
+  if (engine_.Reboot()) {
+    engine_.WriteLanguage();
+    engine_.Broadcast(&engine_, stage::kReboot);
   }
-  if (Reboot() && on_before_reboot_) {
-    bool continue_ = Reboot();
-    on_before_reboot_(this, continue_);
-    SetReboot(continue_);
+  if (engine_.Reboot() && engine_.OnBeforeReboot()) {
+    bool continue_ = engine_.Reboot();
+    engine_.OnBeforeReboot()(&engine_, continue_);
+    engine_.SetReboot(continue_);
   }
-  if (Reboot()) RebootWindows();
+  if (engine_.Reboot()) engine_.RebootWindows();
   // Declined or not, the record stays for the run after the restart.
   if (reboot_requested) EndApplication();
   return reboot_requested;
 }
 
-void TCustomInstall::FinishRun() {
-  NotifyGoodInstall();
-  WriteCleanupBatch();
-  RemoveInstallRecord();
+void TRunSequence::FinishRun() {
+  engine_.NotifyGoodInstall();
+  engine_.WriteCleanupBatch();
+  engine_.RemoveInstallRecord();
   // Ending is only asked for: the programs below still start.
-  if (RunAutomatic()) Shutdown();
-  RunFilesAfterInstall();
+  if (engine_.RunAutomatic()) engine_.Shutdown();
+  engine_.RunFilesAfterInstall();
   in_progress_ = false;
 }
 
-void TCustomInstall::EndApplication() {
+void TRunSequence::EndApplication() {
   if (TApplication* application = Application()) application->Terminate();
 }
 

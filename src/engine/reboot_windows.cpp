@@ -6,6 +6,7 @@
 
 #include "base/exceptions.h"
 #include "engine/custom_install.h"
+#include "engine/run_sequence.h"
 #include "system/os_version.h"
 #include "system/unique_handle.h"
 
@@ -51,10 +52,10 @@ bool RequestReboot() {
 }
 }  // namespace
 
-void TCustomInstall::RebootWindows() {
+void TRunSequence::RebootWindows() {
   if (RequestReboot()) return;
-  if (on_failed_reboot_) {
-    on_failed_reboot_(this);
+  if (engine_.OnFailedReboot()) {
+    engine_.OnFailedReboot()(&engine_);
     return;
   }
   std::string text = TranslateMessage("Could not reboot windows. Please manually reboot windows.");

@@ -8,6 +8,7 @@
 #include "base/strings.h"
 #include "engine/custom_install.h"
 #include "engine/engine_errors.h"
+#include "engine/run_sequence.h"
 #include "engine/translator_language.h"
 #include "objects/install_container.h"
 #include "objects/objects_module.h"
@@ -43,16 +44,16 @@ void ResumeEntry(const std::string& entry, const TInstallContainer* engine) {
 }
 }  // namespace
 
-void TCustomInstall::ResumeUnfinished() {
+void TRunSequence::ResumeUnfinished() {
   in_progress_ = true;
-  std::string key;
-  FindInstallRecord(false, key);
-  ObjectsState().install_record_key = key;
-  if (TComponent* translator = FindTranslator(Owner())) SetTranslateIntoLanguage(*translator, ReadLanguage());
+  engine_.OpenInstallRecord(false);
+  if (TComponent* translator = FindTranslator(engine_.Owner())) {
+    SetTranslateIntoLanguage(*translator, engine_.ReadLanguage());
+  }
   TStringList entries;
-  ReadUnfinishedList(entries);
-  ClearUnfinishedList();
-  for (const std::string& entry : entries) ResumeEntry(entry, this);
+  engine_.ReadUnfinishedList(entries);
+  engine_.ClearUnfinishedList();
+  for (const std::string& entry : entries) ResumeEntry(entry, &engine_);
   // The run after the restart ends as a run without one does.
   FinishRun();
 }

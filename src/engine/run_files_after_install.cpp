@@ -3,19 +3,20 @@
 #include <vector>
 
 #include "engine/custom_install.h"
+#include "engine/run_sequence.h"
 #include "objects/custom_install_file.h"
 #include "objects/objects_module.h"
 #include "system/program_launcher.h"
 
 namespace vorlan {
 
-void TCustomInstall::RunFilesAfterInstall() {
+void TRunSequence::RunFilesAfterInstall() {
   std::vector<TCustomInstallFile*> files = AllInstallFiles().Items();
   for (TCustomInstallFile* file : files) {
     if (!file->RunAfterInstall() || !file->Include()) continue;
     std::string path = file->GetInstalledPath();
     bool default_action = true;
-    on_before_run_file_(this, path, default_action);
+    engine_.OnBeforeRunFile()(&engine_, path, default_action);
     if (!default_action) continue;
     TProgramLauncher launcher(nullptr);
     launcher.SetFileName(path);

@@ -2,9 +2,9 @@
 // key, with the loading program's place so the run finds its archives.
 
 #include "base/strings.h"
-#include "engine/custom_install.h"
+#include "base/exceptions.h"
 #include "engine/engine_errors.h"
-#include "engine/running_program.h"
+#include "engine/install_record.h"
 #include "system/registry_routines.h"
 
 namespace vorlan {
@@ -13,21 +13,21 @@ namespace {
 constexpr const char* kRunOnceName = "VorlanUnfinished";
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+}  // namespace
 
 // The directory goes without its trailing backslash: before the closing
 // quote it would escape the quote for the program's command-line parser.
-std::string RunOnceCommand(TCustomInstall& engine) {
-  std::string loading = engine.GetLoadingProgramPath();
-  std::string command = Quoted(RunningProgramPath()) + " -r ";
-  if (engine.HasSwitch(swSelfExtract)) command += Quoted("-e" + ExtractFileName(loading)) + " ";
-  command += Quoted("-s" + RemoveBackslash(ExtractFileDir(loading)));
-  if (engine.HasSwitch(swCleanup)) command += " -c";
+std::string TInstallRecord::RunOnceCommand(const std::string& program, const std::string& loading_program,
+                                           bool self_extract, bool cleanup) {
+  std::string command = Quoted(program) + " -r ";
+  if (self_extract) command += Quoted("-e" + ExtractFileName(loading_program)) + " ";
+  command += Quoted("-s" + RemoveBackslash(ExtractFileDir(loading_program)));
+  if (cleanup) command += " -c";
   return command;
 }
-}  // namespace
 
-void TCustomInstall::RegisterRunOnce() {
-  if (!AddRunOnceEntry(kRunOnceName, RunOnceCommand(*this), true)) throw IEInstall(engine_error::kRunOnceNotWritten);
+void TInstallRecord::RegisterRunOnce(const std::string& command) {
+  if (!AddRunOnceEntry(kRunOnceName, command, true)) throw IEInstall(engine_error::kRunOnceNotWritten);
 }
 
 }  // namespace vorlan

@@ -1,10 +1,9 @@
 // The language of a run that asked for a reboot, kept in the install record
 // so that the run after the reboot speaks it too.
 
-#include "engine/custom_install.h"
+#include "base/exceptions.h"
 #include "engine/engine_errors.h"
-#include "engine/translator_language.h"
-#include "objects/objects_module.h"
+#include "engine/install_record.h"
 #include "system/registry_routines.h"
 
 namespace vorlan {
@@ -13,21 +12,15 @@ namespace {
 constexpr const char* kLanguageValue = "Language";
 }  // namespace
 
-int TCustomInstall::ReadLanguage() {
-  TComponent* translator = FindTranslator(Owner());
-  int current = translator ? TranslateIntoLanguage(*translator) : kUserLanguage;
-  const std::string& record = ObjectsState().install_record_key;
-  if (record.empty()) return current;
-  return ReadRegInteger(hkLocalMachine, record, kLanguageValue, current);
+int TInstallRecord::ReadLanguage(int current) const {
+  if (key_.empty()) return current;
+  return ReadRegInteger(hkLocalMachine, key_, kLanguageValue, current);
 }
 
-void TCustomInstall::WriteLanguage() {
-  TComponent* translator = FindTranslator(Owner());
-  if (!translator) return;
-  const std::string& record = ObjectsState().install_record_key;
+void TInstallRecord::WriteLanguage(int language) {
   // Without a record the value would land in the root of the machine's keys.
-  if (record.empty()) throw IEInstall(engine_error::kNoUnfinishedList);
-  WriteRegInteger(hkLocalMachine, record, kLanguageValue, TranslateIntoLanguage(*translator));
+  if (key_.empty()) throw IEInstall(engine_error::kNoUnfinishedList);
+  WriteRegInteger(hkLocalMachine, key_, kLanguageValue, language);
 }
 
 }  // namespace vorlan

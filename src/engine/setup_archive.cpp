@@ -5,6 +5,7 @@
 #include "base/file.h"
 #include "base/strings.h"
 #include "engine/custom_install.h"
+#include "engine/distribution_build.h"
 #include "engine/engine_errors.h"
 #include "objects/install_file.h"
 
@@ -22,12 +23,12 @@ void CompressInto(const std::string& archive, const std::string& source, TlzhCom
 }
 }  // namespace
 
-void TCustomInstall::WriteSetupArchive(const std::string& build_dir, const std::string& program) {
+void TDistributionBuild::WriteSetupArchive(const std::string& build_dir, const std::string& program) {
   if (Trim(program).empty()) throw IEInstall(engine_error::kExecutableBlank);
   if (!FileExists(program)) throw IEInstall(engine_error::kExecutableMissing, program);
   std::string archive = AddBackslash(build_dir) + "setup.1";
   CompressInto(archive, program, lzcOverwrite);
-  for (const std::string& line : PresetupFiles()) CompressInto(archive, line, lzcOnlyAdd);
+  for (const std::string& line : engine_.PresetupFiles()) CompressInto(archive, line, lzcOnlyAdd);
 }
 
 }  // namespace vorlan

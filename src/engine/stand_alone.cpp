@@ -7,7 +7,7 @@
 #include "base/exceptions.h"
 #include "base/file.h"
 #include "engine/chunk_copy.h"
-#include "engine/custom_install.h"
+#include "engine/distribution_build.h"
 #include "engine/engine_errors.h"
 
 namespace vorlan {
@@ -39,8 +39,8 @@ void AppendRecord(TFileStream& executable, const SelfExtractInfo& info) {
 }
 }  // namespace
 
-void TCustomInstall::MakeStandAlone(const std::string& setup_exe, const std::string& setup_archive,
-                                    const std::string& files_archive) {
+void TDistributionBuild::MakeStandAlone(const std::string& setup_exe, const std::string& setup_archive,
+                                        const std::string& files_archive) {
   SelfExtractInfo info;
   info.Signature = "SELFEXTRACTING";
   TFileStream executable(setup_exe, TFileMode::ReadWrite);
@@ -56,7 +56,7 @@ void TCustomInstall::MakeStandAlone(const std::string& setup_exe, const std::str
   AppendRecord(executable, info);
 }
 
-void TCustomInstall::AddNotSelfExtractInfo(const std::string& setup_exe) {
+void TDistributionBuild::AddNotSelfExtractInfo(const std::string& setup_exe) {
   auto executable = TFileStream::TryOpen(setup_exe, TFileMode::ReadWrite);
   if (!executable) throw IEInstall(engine_error::kSelfExtractInfoNotAdded, setup_exe);
   executable->Seek(0, TSeekOrigin::End);

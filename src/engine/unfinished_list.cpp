@@ -4,26 +4,23 @@
 
 #include <windows.h>
 
-#include "engine/custom_install.h"
+#include "base/exceptions.h"
 #include "engine/engine_errors.h"
-#include "objects/objects_module.h"
+#include "engine/install_record.h"
 #include "system/registry_routines.h"
 #include "system/vorlan_registry.h"
 
 namespace vorlan {
 
-namespace {
 // The list lives under the record; without a record there is none.
-std::string UnfinishedKey() {
-  const std::string& record = ObjectsState().install_record_key;
-  if (record.empty()) throw IEInstall(engine_error::kNoUnfinishedList);
-  return record + "\\Unfinished";
+std::string TInstallRecord::UnfinishedKey() const {
+  if (key_.empty()) throw IEInstall(engine_error::kNoUnfinishedList);
+  return key_ + "\\Unfinished";
 }
-}  // namespace
 
-void TCustomInstall::ClearUnfinishedList() { DeleteRegKeyTree(hkLocalMachine, UnfinishedKey()); }
+void TInstallRecord::ClearUnfinishedList() { DeleteRegKeyTree(hkLocalMachine, UnfinishedKey()); }
 
-void TCustomInstall::AddUnfinishedEntry(const std::string& name, int kind) {
+void TInstallRecord::AddUnfinishedEntry(const std::string& name, int kind) {
   std::string key = UnfinishedKey();
   ++unfinished_count_;
   WriteRegString(hkLocalMachine, key, name, std::to_string(kind));
@@ -31,7 +28,7 @@ void TCustomInstall::AddUnfinishedEntry(const std::string& name, int kind) {
 
 // Lines of the name, ";" and the kind; a value that is no string has an
 // empty kind, which the after-reboot run reports as an invalid entry.
-void TCustomInstall::ReadUnfinishedList(TStringList& list) {
+void TInstallRecord::ReadUnfinishedList(TStringList& list) const {
   list.clear();
   std::string key = UnfinishedKey();
   TVorlanRegistry registry;
