@@ -108,6 +108,7 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   bool InProgress() const override { return run_.InProgress(); }
   bool Aborted() const { return run_.Aborted(); }
   int UnfinishedCount() const { return record_.UnfinishedCount(); }
+  // Each run counts its own entries.
   void ResetUnfinishedCount() { record_.ResetUnfinishedCount(); }
   const std::string& CleanupBatchPath() const { return run_.CleanupBatchPath(); }
   bool CleanupBatchWritten() const { return run_.CleanupBatchWritten(); }
@@ -186,7 +187,8 @@ class TCustomInstall : public TFileContainer, public TInstallEngine {
   // With -e: the main archive starts where the self-extracting executable's
   // record says.
   void ReadSelfExtractOffset();
-  // The run's walk over the tree below the engine, as a file container.
+  // The run sequence's walk over the tree below the engine, as the file
+  // container it is the root of.
   void InstallOwnTree() { TFileContainer::Process(); }
 
   // The install record, the unfinished list, RunOnce and the reboot.

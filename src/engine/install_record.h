@@ -24,7 +24,6 @@ class TInstallRecord {
   // start_time: the run's start, stored as the record's last run.
   TInstallRecord(std::string root, std::string maker_key, std::string& key, const TDateTime& start_time);
 
-  const std::string& Key() const { return key_; }
   // The record of program, recognised by the file's size and last-write
   // time wherever it lies, created when asked and missing; answers whether
   // there is one, with its full key path. A new record keeps self_extract
