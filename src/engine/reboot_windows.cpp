@@ -8,6 +8,7 @@
 #include "engine/custom_install.h"
 #include "system/os_version.h"
 #include "system/unique_handle.h"
+#include "widgets/prompt.h"
 
 namespace vorlan {
 
@@ -57,9 +58,8 @@ void TCustomInstall::RebootWindows() {
     on_failed_reboot_(this);
     return;
   }
-  std::string text = TranslateMessage("Could not reboot windows. Please manually reboot windows.");
-  std::string caption = TranslateMessage("Information");
-  MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+  Ask({TranslateMessage("Could not reboot windows. Please manually reboot windows."),
+       TranslateMessage("Information"), MB_OK | MB_ICONINFORMATION, IDOK});
 }
 
 }  // namespace vorlan
