@@ -2,9 +2,9 @@
 
 #include "archive/archive_exceptions.h"
 #include "archive/archive_hooks.h"
-#include "base/scope_exit.h"
 #include "archive/vorlan_compress.h"
 #include "base/format.h"
+#include "base/scope_exit.h"
 
 namespace vorlan {
 

@@ -8,10 +8,10 @@
 
 #include "archive/archive_exceptions.h"
 #include "archive/archive_hooks.h"
-#include "base/scope_exit.h"
 #include "archive/vorlan_compress.h"
 #include "archive/zlib_stream.h"
 #include "base/format.h"
+#include "base/scope_exit.h"
 
 namespace vorlan {
 

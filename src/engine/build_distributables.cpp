@@ -1,8 +1,8 @@
 // The build proper: the loader files, the product's archives by the kind of
 // distribution, and the stand-alone setup executable with its checksum.
 
-#include "base/scope_exit.h"
 #include "base/exceptions.h"
+#include "base/scope_exit.h"
 #include "base/strings.h"
 #include "engine/custom_install.h"
 #include "engine/distribution_build.h"

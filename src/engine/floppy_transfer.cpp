@@ -3,11 +3,11 @@
 
 #include <windows.h>
 
-#include "base/scope_exit.h"
 #include "archive/self_extract_info.h"
 #include "archive/vorlan_compress.h"
 #include "base/exceptions.h"
 #include "base/file.h"
+#include "base/scope_exit.h"
 #include "base/strings.h"
 #include "engine/build_cancelled.h"
 #include "engine/chunk_copy.h"
@@ -18,6 +18,7 @@
 #include "engine/run_mode_end.h"
 #include "objects/objects_module.h"
 #include "system/wait_cursor.h"
+#include "widgets/prompt.h"
 
 namespace vorlan {
 
@@ -111,9 +112,8 @@ void TFloppyTransfer::SpanFilesOntoFloppies(const std::string& executable, const
 
 void TFloppyTransfer::PromptForFloppy(int disk) {
   TArrowCursor arrow;
-  std::string text = FormatTranslated(engine_error::kInsertDisk, {disk});
-  std::string caption = TranslateMessage("Confirm");
-  if (MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OKCANCEL | MB_ICONQUESTION | MB_TASKMODAL) != IDOK) {
+  if (Ask({FormatTranslated(engine_error::kInsertDisk, {disk}), TranslateMessage("Confirm"),
+           MB_OKCANCEL | MB_ICONQUESTION, IDCANCEL}) != IDOK) {
     throw IEInstall(engine_error::kAbortedByUser);
   }
 }

@@ -9,6 +9,7 @@
 #include "engine/run_sequence.h"
 #include "system/os_version.h"
 #include "system/unique_handle.h"
+#include "widgets/prompt.h"
 
 namespace vorlan {
 
@@ -58,9 +59,8 @@ void TRunSequence::RebootWindows() {
     engine_.OnFailedReboot()(&engine_);
     return;
   }
-  std::string text = TranslateMessage("Could not reboot windows. Please manually reboot windows.");
-  std::string caption = TranslateMessage("Information");
-  MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+  Ask({TranslateMessage("Could not reboot windows. Please manually reboot windows."),
+       TranslateMessage("Information"), MB_OK | MB_ICONINFORMATION, IDOK});
 }
 
 }  // namespace vorlan

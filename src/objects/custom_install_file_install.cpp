@@ -19,6 +19,7 @@
 #include "objects/parameters.h"
 #include "system/version_info.h"
 #include "system/version_resource.h"
+#include "widgets/prompt.h"
 
 namespace vorlan {
 
@@ -120,9 +121,9 @@ bool TCustomInstallFile::DecideCopy() {
     case fnrAsk:
       break;
   }
-  std::string text = Format(TranslateMessage("Copy This File %s?"), file_name_);
-  std::string caption = TranslateMessage("Confirm");
-  return MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
+  // Unattended, the file on the machine stays.
+  return Ask({Format(TranslateMessage("Copy This File %s?"), file_name_), TranslateMessage("Confirm"),
+              MB_YESNO | MB_ICONQUESTION, IDNO}) == IDYES;
 }
 
 void TCustomInstallFile::FinishInstall() {
@@ -208,9 +209,9 @@ void TCustomInstallFile::NewDiskHandler(TVorlanCompress& archive, int disk, std:
   Broadcast(this, stage::kNextDisk, report);
   Inform(info_code::kNextDisk, report);
   if (!on_new_disk_ && !parameter.Served) {
-    std::string text = Format(TranslateMessage("Please insert disk #%d"), disk);
-    std::string caption = TranslateMessage("Information");
-    int answer = MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OKCANCEL | MB_ICONINFORMATION | MB_TASKMODAL);
+    // Unattended, no one can change the disk: the installation stops.
+    int answer = Ask({Format(TranslateMessage("Please insert disk #%d"), disk), TranslateMessage("Information"),
+                      MB_OKCANCEL | MB_ICONINFORMATION, IDCANCEL});
     archive.SetAbort(answer == IDCANCEL);
   }
   path = RemoveBackslash(parameter.Path);

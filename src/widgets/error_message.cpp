@@ -2,20 +2,10 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include "widgets/prompt.h"
 
 namespace vorlan {
 
-bool Unattended() { return std::getenv("VORLAN_UNATTENDED") != nullptr; }
-
-void ShowErrorMessage(const std::string& text) {
-  if (Unattended()) {
-    std::fprintf(stderr, "%s\n", text.c_str());
-    std::fflush(stderr);
-    return;
-  }
-  MessageBoxA(nullptr, text.c_str(), "Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
-}
+void ShowErrorMessage(const std::string& text) { Ask({text, "Error", MB_OK | MB_ICONERROR, IDOK}); }
 
 }  // namespace vorlan

@@ -94,13 +94,18 @@ class FloppyTransferTest : public engine_test::BuildFixture {
     Engine()->BuildDistributables(program, build_dir, true);
   }
 
-  // Started by that setup with -f, unattended, so failures go to stderr.
+  // Started by that setup with -f; answers the texts of the errors it
+  // showed, a line each.
   std::string Transfer() {
-    _putenv("VORLAN_UNATTENDED=1");
-    ::testing::internal::CaptureStderr();
+    testing::TBoxAnswerer errors("Error", testing::TBoxAnswerer::Always("OK"));
     Load("    RunAutomatic = False\n", {"-f", "-esetup.exe", "-s" + build_dir, "*TODISK"});
-    _putenv("VORLAN_UNATTENDED=");
-    return ::testing::internal::GetCapturedStderr();
+    return Lines(errors.Texts());
+  }
+
+  static std::string Lines(const std::vector<std::string>& texts) {
+    std::string lines;
+    for (const std::string& text : texts) lines += text + "\n";
+    return lines;
   }
 
   std::vector<std::string> Sources(int count) {
@@ -185,8 +190,7 @@ TEST_F(FloppyTransferTest, CancelledPromptLeavesTheDisksWritten) {
 
 TEST_F(FloppyTransferTest, AuthoringToolFollowsAndStopsTheTransfer) {
   BuildStandAlone(Sources(3));
-  _putenv("VORLAN_UNATTENDED=1");
-  ::testing::internal::CaptureStderr();
+  testing::TBoxAnswerer errors("Error", testing::TBoxAnswerer::Always("OK"));
   Load("    RunAutomatic = False\n", {"-esetup.exe", "-s" + build_dir});
   int reports = 0;
   Engine()->BuildNotifications().floppy_progress = [&](TCustomInstall&, const TlzhFileStats& stats) {
@@ -199,8 +203,7 @@ TEST_F(FloppyTransferTest, AuthoringToolFollowsAndStopsTheTransfer) {
     Engine()->TransferToFloppies("a:");
     asked = user.Texts();
   }
-  std::string shown = ::testing::internal::GetCapturedStderr();
-  _putenv("VORLAN_UNATTENDED=");
+  std::string shown = Lines(errors.Texts());
   SetBuildCancelled(false);
   EXPECT_EQ(shown, "Creating Install Aborted!\n");
   EXPECT_EQ(reports, 3);
@@ -313,8 +316,7 @@ TEST_F(FloppyTransferTest, InstallationFromTheDisksAsksForEachNextDisk) {
       }
       return std::string("OK");
     });
-    _putenv("VORLAN_UNATTENDED=1");
-    ::testing::internal::CaptureStderr();
+    testing::TBoxAnswerer errors("Error", testing::TBoxAnswerer::Always("OK"));
     Load("    RunAutomatic = False\n", {"-sA:"});
     Engine()->Information().SetProductName(product);
     auto* dest = new TPathSpecifier(form.get());
@@ -330,9 +332,7 @@ TEST_F(FloppyTransferTest, InstallationFromTheDisksAsksForEachNextDisk) {
       file->SetDestDirType(dest);
     }
     Engine()->Process();
-    std::string shown = ::testing::internal::GetCapturedStderr();
-    _putenv("VORLAN_UNATTENDED=");
-    EXPECT_EQ(shown, "");
+    EXPECT_EQ(Lines(errors.Texts()), "");
     asked = user.Texts();
   }
   std::string record;
