@@ -16,7 +16,7 @@ void TCustomShellLinkGroup::HandleMessage(TObject* sender, int code, TObject* pa
 
 void TCustomShellLinkGroup::InstallObjects() {
   Broadcast(this, stage::kLinkGroupInstalled, nullptr);
-  ForceLinkDirectory(GetDestinationPath());
+  ForceLinkDirectory(*this, GetDestinationPath());
   TInstallObject::InstallObjects();
 }
 

@@ -5,6 +5,7 @@
 #include "objects/install_engine.h"
 #include "paths/custom_path_specifier.h"
 #include "paths/path_variable.h"
+#include "system/uninstall_records.h"
 #include "system/vorlan_registry.h"
 
 namespace vorlan {
@@ -162,17 +163,32 @@ void TCustomInstallRegistry::HandleMessage(TObject* sender, int code, TObject* p
   if (code == stage::kRegistryRequest) Process();
 }
 
+// A key recorded before, by an earlier run or another object of this one,
+// takes the values into its record: one uninstall removes them all.
 void TCustomInstallRegistry::RegisterUninstall(const std::string& key) {
-  const std::string list = key + "\\RegistryKeys";
-  int64_t n = StrToIntDef(ReadRegString(hkLocalMachine, list, "Entries", "0"), 0);
-  WriteRegString(hkLocalMachine, list, "Entries", IntToStr(n + 1));
-  const std::string record = list + "\\RegistryKey" + IntToStr(n + 1);
-  WriteRegString(hkLocalMachine, record, "Key", GetKeyPath());
-  WriteRegInteger(hkLocalMachine, record, "Root", root_key_);
+  const std::string list = key + "\\" + uninstall_record::kRegistryKeys;
+  std::string record = RecordOfKey(list);
+  if (record.empty()) {
+    int64_t n = StrToIntDef(ReadRegString(hkLocalMachine, list, uninstall_record::kEntries, "0"), 0);
+    WriteRegString(hkLocalMachine, list, uninstall_record::kEntries, IntToStr(n + 1));
+    record = list + "\\" + uninstall_record::kRegistryKey + IntToStr(n + 1);
+    WriteRegString(hkLocalMachine, record, "Key", GetKeyPath());
+    WriteRegInteger(hkLocalMachine, record, "Root", root_key_);
+  }
   for (int i = 0; i < entries_.Count(); ++i) {
     const TRegistryEntry& entry = entries_.Items(i);
     WriteRegString(hkLocalMachine, record + "\\Entries\\", entry.Ident(), GetEntryText(entry));
   }
+}
+
+std::string TCustomInstallRegistry::RecordOfKey(const std::string& list) {
+  std::string path = GetKeyPath();
+  for (const std::string& name : NumberedNames(RecordNames(list, false), uninstall_record::kRegistryKey)) {
+    std::string record = list + "\\" + name;
+    if (ReadRegInteger(hkLocalMachine, record, "Root", -1) != root_key_) continue;
+    if (SameText(ReadRegString(hkLocalMachine, record, "Key", ""), path)) return record;
+  }
+  return {};
 }
 
 void TCustomInstallRegistry::Loaded() {

@@ -114,6 +114,8 @@ class TCustomInstallRegistry : public TInstallObject {
  private:
   friend class TRegistryEntry;
   void WatchSpecifier(TCustomPathSpecifier* specifier);
+  // The record in the list that names this object's root and key, or empty.
+  std::string RecordOfKey(const std::string& list);
 
   TRegistryEntries entries_{this};
   std::string key_ = "\\SOFTWARE\\MyStuff";

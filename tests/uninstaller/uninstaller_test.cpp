@@ -171,8 +171,8 @@ class UninstallerTest : public file_test::FileFixture {
                               ? ReadRegString(hkLocalMachine, UninstallKey(), "UninstallString", "")
                               : command_line;
     TUninstallRun result;
-    testing::TBoxAnswerer user(uninstall_message::kCaption, answer);
-    result.run = testing::RunProgram(command);
+    testing::TBoxAnswerer user(uninstall_message::kCaption, answer, testing::TBoxAnswerer::kNoProcess);
+    result.run = testing::RunProgram(command, 60000, [&user](DWORD process_id) { user.Watch(process_id); });
     result.texts = user.Texts();
     return result;
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "archive/archive_hooks.h"
 #include "base/exceptions.h"
 #include "widgets_fixture.h"
 
@@ -50,6 +51,20 @@ TEST_F(ApplicationTest, ProcessMessagesDispatchesWhatIsWaiting) {
   }
   EXPECT_GE(activations, 1);
   EXPECT_FALSE(application->Terminated());
+}
+
+// The archive's long loops (a file extracted buffer by buffer) call its
+// hook; with an application, the windows take their messages there.
+TEST_F(ApplicationTest, ArchiveLoopsLetTheWindowsTakeTheirMessages) {
+  int activations = 0;
+  form->OnActivate().Assign([&](TObject*) { ++activations; });
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  for (int i = 0; i < 50 && activations == 0; ++i) {
+    ArchiveProcessMessages();
+    Sleep(10);
+  }
+  EXPECT_GE(activations, 1);
 }
 
 TEST_F(ApplicationTest, ExceptionsInTheLoopReachTheHandler) {
