@@ -5,6 +5,7 @@
 #include "active_x_unregistration.h"
 #include "base/format.h"
 #include "base/strings.h"
+#include "help_registration.h"
 #include "record_list.h"
 #include "registry_values_removal.h"
 #include "shared_dll_count.h"
@@ -83,13 +84,15 @@ bool TUninstaller::RemoveActiveXRecord(const std::string& record) {
 }
 
 void TUninstaller::RemoveRegistryRecords() {
+  std::vector<TRootedKey> created;
   TRecordList list(AddBackslash(key_) + uninstall_record::kRegistryKeys);
-  list.ForEachKey(uninstall_record::kRegistryKey, [this](const std::string& record) {
+  list.ForEachKey(uninstall_record::kRegistryKey, [this, &created](const std::string& record) {
     TVorlanRegistry registry;
     registry.SetRootKey(HKEY_LOCAL_MACHINE);
     if (!registry.OpenKeyReadOnly(record)) return false;
     std::optional<int32_t> root = registry.ReadInteger("Root");
     std::string key = registry.ReadString("Key").value_or("");
+    std::string created_part = registry.ReadString(uninstall_record::kCreated).value_or("");
     if (!root || Trim(key).empty()) {
       problems_.push_back(Format(uninstall_message::kBadRecord, record, "it names no root or no key"));
       return true;
@@ -98,9 +101,13 @@ void TUninstaller::RemoveRegistryRecords() {
     if (registry.OpenKeyReadOnly(AddBackslash(record) + "Entries")) names = registry.GetValueNames();
     size_t before = problems_.size();
     RemoveRegistryValues(*root, key, names, problems_);
-    return problems_.size() == before;
+    if (problems_.size() != before) return false;
+    for (TRootedKey& made : CreatedKeys(*root, key, created_part)) created.push_back(std::move(made));
+    return true;
   });
   list.RemoveWhenDone(uninstall_record::kRegistryKey);
+  // Deepest first over all records: two keys may share what was created.
+  RemoveEmptyKeys(std::move(created));
 }
 
 void TUninstaller::RemoveFiles() {
@@ -136,7 +143,7 @@ std::vector<std::string> TUninstaller::DirectoriesOf(const std::string& program)
 bool TUninstaller::RemoveFile(const std::string& path) {
   if (Trim(path).empty()) return true;
   try {
-    files_.Remove(path);
+    if (files_.Remove(path) != TFileRemoval::frStillShared) RemoveHelpRegistration(path);
     return true;
   } catch (const EUninstallError& error) {
     problems_.push_back(error.what());

@@ -147,8 +147,23 @@ void TCustomInstallRegistry::WriteEntry(const TRegistryEntry& entry, TRootKeys r
   }
 }
 
+namespace {
+// The outermost key of the path that is not there yet, or empty when the
+// whole path is.
+std::string OutermostMissingKey(TRootKeys root, const std::string& key) {
+  TVorlanRegistry registry;
+  SetRootKeyIndex(registry, root);
+  std::string missing;
+  for (std::string at = RemoveBackslash(key); at.size() > 1 && !registry.KeyExists(at); at = ExtractFileDir(at)) {
+    missing = at;
+  }
+  return missing;
+}
+}  // namespace
+
 void TCustomInstallRegistry::InstallObjects() {
   int count = entries_.Count();
+  created_key_ = count > 0 ? OutermostMissingKey(root_key_, GetKeyPath()) : std::string();
   for (int i = 0; i < count; ++i) {
     TRegistryEntry& entry = entries_.Items(i);
     bool go_on = true;
@@ -174,6 +189,10 @@ void TCustomInstallRegistry::RegisterUninstall(const std::string& key) {
     record = list + "\\" + uninstall_record::kRegistryKey + IntToStr(n + 1);
     WriteRegString(hkLocalMachine, record, "Key", GetKeyPath());
     WriteRegInteger(hkLocalMachine, record, "Root", root_key_);
+  }
+  // A run that found the key there keeps what the first one created.
+  if (!created_key_.empty() && ReadRegString(hkLocalMachine, record, uninstall_record::kCreated, "").empty()) {
+    WriteRegString(hkLocalMachine, record, uninstall_record::kCreated, created_key_);
   }
   for (int i = 0; i < entries_.Count(); ++i) {
     const TRegistryEntry& entry = entries_.Items(i);

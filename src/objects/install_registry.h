@@ -122,6 +122,8 @@ class TCustomInstallRegistry : public TInstallObject {
   TKeySpecifier key_specifier_type_ = ksAbsolute;
   TRootKeys root_key_ = hkLocalMachine;
   TBeforeWriteEntry on_before_write_entry_;
+  // The outermost part of the key that this run's InstallObjects created.
+  std::string created_key_;
 };
 
 class TInstallRegistry : public TCustomInstallRegistry {

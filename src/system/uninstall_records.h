@@ -7,7 +7,9 @@
 //
 //   Files, Files1 ...  File1 ...         "path"       installed files and links
 //   ActiveX            File1 ...         "path;kind"  self-registering files
-//   RegistryKeys       RegistryKey1 ...  subkeys      Key, Root, Entries\<names>
+//   RegistryKeys       RegistryKey1 ...  subkeys      Key, Root, Entries\<names>,
+//                                                     Created: the outermost part of
+//                                                     Key that the installation created
 //   Directories        Directory1 ...    "path"       directories the installation
 //                                                     created, outermost first
 //   SharedDLLs         File1 ...         "path"       files whose SharedDLLs counter
@@ -32,6 +34,7 @@ inline constexpr const char* kFile = "File";
 inline constexpr const char* kActiveX = "ActiveX";
 inline constexpr const char* kRegistryKeys = "RegistryKeys";
 inline constexpr const char* kRegistryKey = "RegistryKey";
+inline constexpr const char* kCreated = "Created";
 inline constexpr const char* kDirectories = "Directories";
 inline constexpr const char* kDirectory = "Directory";
 inline constexpr const char* kSharedDLLs = "SharedDLLs";
