@@ -209,6 +209,15 @@ class UninstallerTest : public file_test::FileFixture {
 
   static std::string Said(const char* format, const std::string& product) { return Format(format, product); }
 
+  // The library only this product used goes with its counter; the one
+  // another product counts on too stays, with that product's count.
+  void ExpectSharedLibrariesTakenBack() const {
+    EXPECT_FALSE(Exists(SharedPath("shared.dll")));
+    EXPECT_EQ(ReadRegInteger(hkLocalMachine, kSharedDLLs, SharedPath("shared.dll"), -1), -1);
+    EXPECT_EQ(ReadWholeFile(SharedPath("common.dll")), "common.dll");
+    EXPECT_EQ(ReadRegInteger(hkLocalMachine, kSharedDLLs, SharedPath("common.dll"), -1), 1);
+  }
+
   std::string settings_key;
   TPathSpecifier* shared = nullptr;
   TPathSpecifier* menu = nullptr;
@@ -239,10 +248,7 @@ TEST_F(UninstallerTest, YesRemovesEverythingTheInstallationWrote) {
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, std::string(kSelfRegistration) + "\\Server"));
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kTypeLibKey));
 
-  EXPECT_FALSE(Exists(SharedPath("shared.dll")));
-  EXPECT_EQ(ReadRegInteger(hkLocalMachine, kSharedDLLs, SharedPath("shared.dll"), -1), -1);
-  EXPECT_EQ(ReadWholeFile(SharedPath("common.dll")), "common.dll");
-  EXPECT_EQ(ReadRegInteger(hkLocalMachine, kSharedDLLs, SharedPath("common.dll"), -1), 1);
+  ExpectSharedLibrariesTakenBack();
 
   EXPECT_FALSE(Exists(LinkPath()));
   EXPECT_FALSE(Exists(temp.Path("menu\\Zarvik Product")));
@@ -277,10 +283,7 @@ TEST_F(UninstallerTest, InstalledTwiceRemovedOnceLeavesOnlyWhatIsNotTheProducts)
   EXPECT_EQ(ReadWholeFile(DestPath("Docs\\Deep\\notes.txt")), "the user's");
   // There before the installation: stays, though empty.
   EXPECT_TRUE(Exists(DestPath("tools")));
-  EXPECT_FALSE(Exists(SharedPath("shared.dll")));
-  EXPECT_EQ(ReadRegInteger(hkLocalMachine, kSharedDLLs, SharedPath("shared.dll"), -1), -1);
-  EXPECT_EQ(ReadWholeFile(SharedPath("common.dll")), "common.dll");
-  EXPECT_EQ(ReadRegInteger(hkLocalMachine, kSharedDLLs, SharedPath("common.dll"), -1), 1);
+  ExpectSharedLibrariesTakenBack();
   EXPECT_FALSE(Exists(LinkPath()));
   EXPECT_FALSE(Exists(temp.Path("menu\\Zarvik Product")));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, settings_key + "\\Settings"));
