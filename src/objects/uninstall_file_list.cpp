@@ -91,13 +91,24 @@ void ReadKnown(TUninstallFileLists& lists, const std::string& key) {
   }
 }
 
+// Read through the list key held open, as the records are written: a run
+// installed again reads one value a file.
+bool StillRecorded(TUninstallFileLists& lists, const TFileRecord& record, const std::string& path) {
+  try {
+    return SameText(OpenList(lists, record.list, path).registry.ReadString(record.name).value_or(""), path);
+  } catch (const Exception&) {
+    lists.open.reset();
+    return false;
+  }
+}
+
 // A record known from earlier in the run may have gone since (an uninstall
 // in between): the lists are then read anew.
 bool Listed(TUninstallFileLists& lists, const std::string& key, const std::string& path) {
   if (!SameText(lists.known_key, key)) ReadKnown(lists, key);
   auto found = lists.known.find(UpperCase(path));
   if (found == lists.known.end()) return false;
-  if (SameText(ReadRegString(hkLocalMachine, found->second.list, found->second.name, ""), path)) return true;
+  if (StillRecorded(lists, found->second, path)) return true;
   ReadKnown(lists, key);
   return lists.known.count(UpperCase(path)) > 0;
 }

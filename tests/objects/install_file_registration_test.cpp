@@ -184,6 +184,16 @@ TEST_F(RegistrationTest, ListDeletedBetweenRecordsStartsAgain) {
   EXPECT_EQ(ReadRegString(hkLocalMachine, files, "File1", ""), DestPath("b.txt"));
 }
 
+// Records gone since this program wrote them (an uninstall in between) are
+// written again, not taken as there.
+TEST_F(RegistrationTest, RecordDeletedSinceItWasWrittenIsWrittenAgain) {
+  TInstallFile* file = MakeFile("File", "app.txt");
+  file->RegisterUninstall(UninstallKey());
+  DeleteRegKeyTree(hkLocalMachine, UninstallKey());
+  file->RegisterUninstall(UninstallKey());
+  EXPECT_EQ(ReadValues(UninstallKey() + "\\Files"), (Values{{"Entries", "1"}, {"File1", DestPath("app.txt")}}));
+}
+
 TEST_F(RegistrationTest, TwoActiveXRecordsCountUp) {
   TInstallFile* control = MakeFile("Control", "grid.ocx");
   TInstallFile* types = MakeFile("Types", "types.tlb");
