@@ -1,7 +1,7 @@
 // uninstall.exe: started by the Add/Remove Programs entry (or the program
-// menu's shortcut) as "uninstall.exe" <product name>, asks whether to go on,
-// removes what the installation recorded under the product's entry and
-// says how it went. Exit codes: 0 removed, 1 the user declined, 2 nothing
+// menu's shortcut) as "<dir>\uninstall.exe" <product name>, asks whether to
+// go on, removes what the installation recorded under the product's entry
+// and says how it went. Exit codes: 0 removed, 1 the user declined, 2 nothing
 // to remove, 3 not everything could be removed.
 
 #include <windows.h>

@@ -33,7 +33,7 @@ class TUninstaller {
   void Remove();
   const std::vector<std::string>& Problems() const { return problems_; }
   // After Remove: the directories to remove once the program has gone, as
-  // they still hold it, outermost last.
+  // they still hold it.
   std::vector<std::string> DirectoriesOf(const std::string& program) const;
   bool RestartNeeded() const { return files_.RestartNeeded(); }
 

@@ -70,6 +70,13 @@ class FileFixture : public tree_test::TreeFixture {
     file.InstallObjects();
   }
 
+  // The same through Process, which records it for the uninstaller.
+  static void CompressAndProcess(TInstallFile& file) {
+    file.Compress();
+    file.ReadInfoFromArchive();
+    file.Process();
+  }
+
   std::string DestPath(const std::string& name) const { return temp.Path("dest\\" + name); }
   std::string UninstallKey() const { return kUninstallKeyPrefix + engine->product_name; }
 

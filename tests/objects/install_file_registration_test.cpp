@@ -219,11 +219,7 @@ TEST_F(RegistrationTest, AnInstallationRunAgainRecordsEachThingOnce) {
   WriteRegInteger(hkLocalMachine, kSharedDLLs, DestPath("shared.dll"), 1);
   for (int run = 1; run <= 2; ++run) {
     SCOPED_TRACE(run);
-    for (TInstallFile* file : {plain, shared}) {
-      file->Compress();
-      file->ReadInfoFromArchive();
-      file->Process();
-    }
+    for (TInstallFile* file : {plain, shared}) CompressAndProcess(*file);
     control->RegisterUninstall(UninstallKey());
     EXPECT_EQ(ReadValues(UninstallKey() + "\\Files"),
               (Values{{"Entries", "2"}, {"File1", DestPath("plain.txt")}, {"File2", DestPath("shared.dll")}}));
@@ -264,11 +260,7 @@ TEST_F(RegistrationTest, DirectoriesTheInstallationCreatedAreRecordedOutermostFi
                         {"Directory5", DestPath("Docs\\Other")}};
   for (int run = 1; run <= 2; ++run) {
     SCOPED_TRACE(run);
-    for (TInstallFile* file : {still, beside}) {
-      file->Compress();
-      file->ReadInfoFromArchive();
-      file->Process();
-    }
+    for (TInstallFile* file : {still, beside}) CompressAndProcess(*file);
     EXPECT_EQ(ReadValues(UninstallKey() + "\\Directories"), expected);
   }
   EXPECT_EQ(testing::ReadWholeFile(DestPath("Docs\\Deep\\Er\\Still\\still.txt")), "new");
