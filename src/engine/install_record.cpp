@@ -119,8 +119,8 @@ bool TCustomInstall::FindInstallRecord(bool create, std::string& key) {
 }
 
 // The local copies of downloaded archives go with the record; the record
-// root, and the maker's key above the environment, go when nothing else
-// is left in them.
+// root, the key it was created in, and the maker's key above the
+// environment, go when nothing else is left in them.
 void TCustomInstall::RemoveInstallRecord() {
   const std::string& record_key = ObjectsState().install_record_key;
   if (record_key.empty()) return;
@@ -140,6 +140,7 @@ void TCustomInstall::RemoveInstallRecord() {
   root.SetRootKey(HKEY_LOCAL_MACHINE);
   if (!root.KeyExists(kInstallRecordRoot)) return;
   DeleteIfEmpty(root, kInstallRecordRoot);
+  DeleteIfEmpty(root, ExtractFileDir(kInstallRecordRoot));
   DeleteIfEmpty(root, kMakerKey);
 }
 
