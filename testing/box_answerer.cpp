@@ -1,7 +1,5 @@
 #include "box_answerer.h"
 
-#include <windows.h>
-
 namespace vorlan::testing {
 
 namespace {
@@ -10,25 +8,55 @@ struct TBoxContents {
   std::vector<std::pair<std::string, HWND>> buttons;
 };
 
+struct TBoxSearch {
+  const std::string& caption;
+  DWORD process_id;
+  HWND found = nullptr;
+};
+
 std::string WindowText(HWND window) {
   char buffer[1024] = {};
   GetWindowTextA(window, buffer, sizeof buffer);
   return buffer;
 }
 
+std::string ClassName(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
 BOOL CALLBACK VisitChild(HWND child, LPARAM data) {
   auto& contents = *reinterpret_cast<TBoxContents*>(data);
-  char class_name[64] = {};
-  GetClassNameA(child, class_name, sizeof class_name);
+  std::string class_name = ClassName(child);
   std::string text = WindowText(child);
-  if (lstrcmpiA(class_name, "Button") == 0) contents.buttons.emplace_back(text, child);
-  if (lstrcmpiA(class_name, "Static") == 0 && !text.empty()) contents.text = text;
+  if (lstrcmpiA(class_name.c_str(), "Button") == 0) contents.buttons.emplace_back(text, child);
+  if (lstrcmpiA(class_name.c_str(), "Static") == 0 && !text.empty()) contents.text = text;
   return TRUE;
+}
+
+// The window's process is asked first: another process's box is not even
+// read.
+BOOL CALLBACK VisitTopLevel(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<TBoxSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search.process_id || !IsWindowVisible(window)) return TRUE;
+  if (ClassName(window) != "#32770" || WindowText(window) != search.caption) return TRUE;
+  search.found = window;
+  return FALSE;
 }
 }  // namespace
 
-TBoxAnswerer::TBoxAnswerer(std::string caption, TAnswer answer)
-    : caption_(std::move(caption)), answer_(std::move(answer)), thread_([this] { Run(); }) {}
+HWND FindProcessBox(const std::string& caption, DWORD process_id) {
+  if (process_id == TBoxAnswerer::kNoProcess) return nullptr;
+  TBoxSearch search{caption, process_id};
+  EnumWindows(VisitTopLevel, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+TBoxAnswerer::TBoxAnswerer(std::string caption, TAnswer answer, DWORD process_id)
+    : caption_(std::move(caption)), answer_(std::move(answer)), process_id_(process_id), thread_([this] { Run(); }) {}
 
 TBoxAnswerer::~TBoxAnswerer() {
   done_ = true;
@@ -52,8 +80,8 @@ void TBoxAnswerer::Run() {
 
 // A box counts once its text is there: the button may come first.
 bool TBoxAnswerer::AnswerOne() {
-  HWND box = FindWindowA("#32770", caption_.c_str());
-  if (!box || !IsWindowVisible(box)) return false;
+  HWND box = FindProcessBox(caption_, process_id_);
+  if (!box) return false;
   TBoxContents contents;
   EnumChildWindows(box, VisitChild, reinterpret_cast<LPARAM>(&contents));
   if (contents.text.empty()) return false;

@@ -15,7 +15,7 @@ std::string NewTempFile() {
 }
 }  // namespace
 
-TProgramRun RunProgram(const std::string& command_line, DWORD timeout_ms) {
+TProgramRun RunProgram(const std::string& command_line, DWORD timeout_ms, const TProgramStarted& started) {
   TProgramRun run;
   std::string output_path = NewTempFile();
   {
@@ -35,6 +35,7 @@ TProgramRun RunProgram(const std::string& command_line, DWORD timeout_ms) {
     if (run.started) {
       TUniqueKernelHandle process_handle(process.hProcess);
       TUniqueKernelHandle thread_handle(process.hThread);
+      if (started) started(process.dwProcessId);
       run.ended = WaitForSingleObject(process.hProcess, timeout_ms) == WAIT_OBJECT_0;
       if (!run.ended) TerminateProcess(process.hProcess, 99);
       GetExitCodeProcess(process.hProcess, &run.exit_code);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace vorlan::testing {
@@ -17,8 +18,13 @@ struct TProgramRun {
   std::string output;
 };
 
+// Told the id of the process once it is started, before it is waited for
+// (a box answerer learns whose boxes to answer).
+using TProgramStarted = std::function<void(DWORD process_id)>;
+
 // command_line is the program (quoted when it holds blanks) and its
 // arguments, as Windows passes them.
-TProgramRun RunProgram(const std::string& command_line, DWORD timeout_ms = 60000);
+TProgramRun RunProgram(const std::string& command_line, DWORD timeout_ms = 60000,
+                       const TProgramStarted& started = {});
 
 }  // namespace vorlan::testing

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <vector>
+#include <set>
 
 #include "base/file.h"
 #include "base/format.h"
@@ -41,17 +41,33 @@ TFileRemoval TFileRemover::Remove(const std::string& path) {
   throw EUninstallError(Format(uninstall_message::kFileNotDeleted, path, static_cast<int>(error)));
 }
 
-void TFileRemover::RemoveEmptyDirectories() {
-  std::vector<std::pair<std::string, bool>> ordered;
-  for (const auto& [key, entry] : directories_) ordered.push_back(entry);
-  std::sort(ordered.begin(), ordered.end(),
-            [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
-  for (const auto& [directory, waits_for_restart] : ordered) {
-    if (IsWindowsFolder(directory)) continue;
-    // Only an empty directory can be removed; one with files left keeps them.
-    if (RemoveDirectoryA(directory.c_str())) continue;
-    if (waits_for_restart) DeleteDirectoryAtRestart(directory);
+std::vector<std::string> TFileRemover::HeldDirectories() const {
+  std::vector<std::string> held;
+  for (const auto& [key, entry] : directories_) held.push_back(entry.first);
+  return held;
+}
+
+std::vector<std::string> TFileRemover::RemoveEmptyDirectories(std::vector<std::string> directories) {
+  std::sort(directories.begin(), directories.end(),
+            [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+  // By upper-cased path: the directories that hold something left to the
+  // restart.
+  std::set<std::string> waiting;
+  for (const auto& [key, entry] : directories_) {
+    if (entry.second) waiting.insert(key);
   }
+  std::vector<std::string> left;
+  for (const std::string& given : directories) {
+    std::string directory = RemoveBackslash(given);
+    if (IsWindowsFolder(directory) || RemoveDirectoryA(directory.c_str())) continue;
+    if (GetFileAttributesA(directory.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+    if (waiting.count(UpperCase(directory)) && DeleteDirectoryAtRestart(directory)) {
+      waiting.insert(UpperCase(RemoveBackslash(ExtractFileDir(directory))));
+      continue;
+    }
+    left.push_back(directory);
+  }
+  return left;
 }
 
 }  // namespace vorlan

@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace vorlan {
 
@@ -24,13 +23,7 @@ class TRecordList {
   void RemoveWhenDone(const std::string& stem);
 
  private:
-  std::vector<std::string> Numbered(const std::vector<std::string>& names, const std::string& stem) const;
-
   std::string key_;
 };
-
-// The subkeys of key that start a list of this stem: the stem alone or
-// followed by a number ("Files", "Files1"), as full key paths.
-std::vector<std::string> ListKeys(const std::string& key, const std::string& stem);
 
 }  // namespace vorlan

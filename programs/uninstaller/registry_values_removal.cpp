@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "base/format.h"
 #include "system/registry_routines.h"
 #include "system/vorlan_registry.h"
@@ -39,6 +41,29 @@ void RemoveRegistryValues(int root, const std::string& key, const TStringList& n
   bool empty = registry.GetValueNames().empty() && registry.GetKeyNames().empty();
   registry.CloseKey();
   if (empty) registry.DeleteKey(path);
+}
+
+std::vector<TRootedKey> CreatedKeys(int root, const std::string& key, const std::string& created) {
+  std::string path = RemoveBackslash(FromRoot(key));
+  std::string top = RemoveBackslash(FromRoot(created));
+  if (top.size() <= 1 || !(SameText(path, top) || StartsWithText(path, AddBackslash(top)))) return {};
+  std::vector<TRootedKey> keys;
+  for (std::string at = path; at.size() >= top.size(); at = ExtractFileDir(at)) keys.emplace_back(root, at);
+  return keys;
+}
+
+void RemoveEmptyKeys(std::vector<TRootedKey> keys) {
+  std::sort(keys.begin(), keys.end(),
+            [](const TRootedKey& a, const TRootedKey& b) { return a.second.size() > b.second.size(); });
+  for (const auto& [root, key] : keys) {
+    if (root < hkClassesRoot || root > hkUsers) continue;
+    TVorlanRegistry registry;
+    registry.SetRootKey(RootKeyHandle(static_cast<TRootKeys>(root)));
+    if (!registry.OpenKeyReadOnly(key)) continue;
+    bool empty = registry.GetValueNames().empty() && registry.GetKeyNames().empty();
+    registry.CloseKey();
+    if (empty) registry.DeleteKey(key);
+  }
 }
 
 }  // namespace vorlan

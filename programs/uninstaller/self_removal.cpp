@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "base/strings.h"
 #include "restart_deletion.h"
 #include "system/system_dirs.h"
@@ -22,11 +24,12 @@ std::string OwnModule() {
   return std::string(path, length);
 }
 
-bool StartCopy(const std::string& own_path) {
+bool StartCopy(const std::string& own_path, const std::vector<std::string>& directories) {
   std::string copy = ChangeFileExt(CreateTempFileName(false), ".exe");
   if (!CopyFileA(own_path.c_str(), copy.c_str(), FALSE)) return false;
   std::string command = "\"" + copy + "\" " + std::string(kRemoveUninstallerSwitch) + " " +
                         IntToStr(GetCurrentProcessId()) + " \"" + own_path + "\"";
+  for (const std::string& directory : directories) command += " \"" + directory + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -42,16 +45,16 @@ bool StartCopy(const std::string& own_path) {
 }
 }  // namespace
 
-void ScheduleSelfRemoval(const std::string& own_path) {
+void ScheduleSelfRemoval(const std::string& own_path, const std::vector<std::string>& directories) {
   bool started = false;
   try {
-    started = StartCopy(own_path);
+    started = StartCopy(own_path, directories);
   } catch (const std::exception&) {
   }
   if (!started) DeleteAtRestart(own_path);
 }
 
-int RemoveEndedUninstaller(unsigned long process_id, const std::string& path) {
+int RemoveEndedUninstaller(unsigned long process_id, const std::string& path, std::vector<std::string> directories) {
   TUniqueKernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, process_id));
   if (process) WaitForSingleObject(process.Get(), kWaitForEndMs);
   bool deleted = false;
@@ -61,8 +64,11 @@ int RemoveEndedUninstaller(unsigned long process_id, const std::string& path) {
     if (!deleted) Sleep(kDeleteRetryMs);
   }
   if (!deleted) DeleteAtRestart(path);
-  std::string directory = RemoveBackslash(ExtractFileDir(path));
-  if (!IsWindowsFolder(directory)) RemoveDirectoryA(directory.c_str());
+  std::sort(directories.begin(), directories.end(),
+            [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+  for (const std::string& directory : directories) {
+    if (!IsWindowsFolder(directory)) RemoveDirectoryA(directory.c_str());
+  }
   DeleteAtRestart(OwnModule());
   return deleted ? 0 : 1;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // What the uninstaller is asked to do by its command line. The Add/Remove
-// Programs entry starts it as "<dir>\uninstall.exe <product name>" without
-// quotes, so both the program's path and the product name may hold blanks:
-// the name is whatever follows the program's own path.
+// Programs entry starts it as "\"<dir>\uninstall.exe\" <product name>";
+// entries written before left the program unquoted, so both the program's
+// path and the product name may hold blanks: the name is whatever follows
+// the program's own path.
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 // uninstall.exe: started by the Add/Remove Programs entry (or the program
-// menu's shortcut) as "uninstall.exe <product name>", asks whether to go on,
-// removes what the installation recorded under the product's entry and
-// says how it went. Exit codes: 0 removed, 1 the user declined, 2 nothing
+// menu's shortcut) as "<dir>\uninstall.exe" <product name>, asks whether to
+// go on, removes what the installation recorded under the product's entry
+// and says how it went. Exit codes: 0 removed, 1 the user declined, 2 nothing
 // to remove, 3 not everything could be removed.
 
 #include <windows.h>
@@ -60,7 +60,7 @@ int Uninstall(const std::string& product, const std::string& own_path) {
     Show(Format(message::kIncomplete, product, problems), MB_OK | MB_ICONERROR);
     return 3;
   }
-  if (removes_itself) ScheduleSelfRemoval(own_path);
+  if (removes_itself) ScheduleSelfRemoval(own_path, uninstaller.DirectoriesOf(own_path));
   Show(Format(uninstaller.RestartNeeded() ? message::kRemovedAtRestart : message::kRemoved, product),
        MB_OK | MB_ICONINFORMATION);
   return 0;
@@ -69,8 +69,9 @@ int Uninstall(const std::string& product, const std::string& own_path) {
 int Run() {
   std::string own_path = OwnPath();
   std::vector<std::string> parameters = SplitCommandLine(GetCommandLineA());
-  if (parameters.size() == 4 && parameters[1] == kRemoveUninstallerSwitch) {
-    return RemoveEndedUninstaller(static_cast<unsigned long>(StrToIntDef(parameters[2], 0)), parameters[3]);
+  if (parameters.size() >= 4 && parameters[1] == kRemoveUninstallerSwitch) {
+    return RemoveEndedUninstaller(static_cast<unsigned long>(StrToIntDef(parameters[2], 0)), parameters[3],
+                                  {parameters.begin() + 4, parameters.end()});
   }
   std::string product = ProductNameArgument(GetCommandLineA(), own_path);
   try {

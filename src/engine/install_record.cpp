@@ -119,8 +119,8 @@ bool TInstallRecord::Find(const std::string& path, const std::string& self_extra
 }
 
 // The local copies of downloaded archives go with the record; the record
-// root, and the maker's key above the environment, go when nothing else
-// is left in them.
+// root, the key it was created in, and the maker's key above the
+// environment, go when nothing else is left in them.
 void TInstallRecord::Remove() {
   const std::string& record_key = key_;
   if (record_key.empty()) return;
@@ -140,6 +140,7 @@ void TInstallRecord::Remove() {
   root.SetRootKey(HKEY_LOCAL_MACHINE);
   if (!root.KeyExists(root_)) return;
   DeleteIfEmpty(root, root_);
+  DeleteIfEmpty(root, ExtractFileDir(root_));
   DeleteIfEmpty(root, maker_key_);
 }
 

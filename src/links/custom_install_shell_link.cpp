@@ -163,7 +163,9 @@ bool TCustomInstallShellLink::PrepareObjectLink() {
     if (!engine) throw IEInstallShellLink("%s cannot perform operation because there is no TInstall component", Name());
     parameters_ = engine->ProductName();
   }
-  if (auto* group = dynamic_cast<TCustomShellLinkGroup*>(object_link_)) ForceLinkDirectory(group->GetDestinationPath());
+  if (auto* group = dynamic_cast<TCustomShellLinkGroup*>(object_link_)) {
+    ForceLinkDirectory(*this, group->GetDestinationPath());
+  }
   return true;
 }
 

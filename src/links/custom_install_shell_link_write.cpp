@@ -72,7 +72,7 @@ void TCustomInstallShellLink::InitializeCom() {
 
 void TCustomInstallShellLink::WriteLinkFile() {
   com_ready_ = true;
-  ForceLinkDirectory(GetDestinationPath());
+  ForceLinkDirectory(*this, GetDestinationPath());
   std::string file_name = GetLinkFileName();
   bool existed = FileExists(file_name);
   try {
@@ -106,7 +106,7 @@ void TCustomInstallShellLink::WriteLinkFile() {
 }
 
 void TCustomInstallShellLink::WriteHardLink() {
-  ForceLinkDirectory(GetDestinationPath());
+  ForceLinkDirectory(*this, GetDestinationPath());
   SECURITY_ATTRIBUTES security = {sizeof(SECURITY_ATTRIBUTES), nullptr, FALSE};
   if (!CreateHardLinkFile(GetLinkFileName(), GetTargetPath(), &security)) {
     throw IEInstallShellLink("Could not create hardlink for %s", Name());
@@ -114,7 +114,7 @@ void TCustomInstallShellLink::WriteHardLink() {
 }
 
 void TCustomInstallShellLink::WriteInternetShortcut() {
-  ForceLinkDirectory(GetDestinationPath());
+  ForceLinkDirectory(*this, GetDestinationPath());
   std::string file_name = GetLinkFileName();
   if (!WritePrivateProfileStringA("InternetShortcut", "URL", object_location_.c_str(), file_name.c_str())) {
     throw IEInstallShellLink("Could not write the internet shortcut %s for %s", file_name, Name());

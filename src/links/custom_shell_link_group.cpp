@@ -16,7 +16,7 @@ void TCustomShellLinkGroup::HandleMessage(TInstallContainer* sender, int code, c
 
 void TCustomShellLinkGroup::InstallObjects() {
   Broadcast(this, stage::kLinkGroupInstalled);
-  ForceLinkDirectory(GetDestinationPath());
+  ForceLinkDirectory(*this, GetDestinationPath());
   TInstallObject::InstallObjects();
 }
 

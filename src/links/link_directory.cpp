@@ -1,15 +1,15 @@
 #include "links/link_directory.h"
 
 #include "base/exceptions.h"
-#include "base/file.h"
 #include "base/strings.h"
+#include "objects/install_container.h"
 
 namespace vorlan {
 
-void ForceLinkDirectory(const std::string& path) {
+void ForceLinkDirectory(TInstallContainer& object, const std::string& path) {
   std::string directory = RemoveBackslash(path);
   if (directory.empty()) throw EInOutError("Unable to create directory");
-  ForceDirectories(directory);
+  object.ForceDestinationDirectories(directory);
 }
 
 }  // namespace vorlan

@@ -5,8 +5,11 @@
 
 namespace vorlan {
 
-// Creates path with every missing parent. A failure is not reported here
-// (writing into the directory reports it); an empty path raises.
-void ForceLinkDirectory(const std::string& path);
+class TInstallContainer;
+
+// Creates path with every missing parent, recorded for the uninstaller as
+// created by object. A failure is not reported here (writing into the
+// directory reports it); an empty path raises.
+void ForceLinkDirectory(TInstallContainer& object, const std::string& path);
 
 }  // namespace vorlan

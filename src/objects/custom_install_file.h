@@ -185,6 +185,7 @@ class TCustomInstallFile : public TFileRelated {
   void RunExtraction(TVorlanCompress& archive, std::optional<TExtractTarget> claimed);
   void ChooseArchiveAndExtract(std::optional<TExtractTarget> claimed);
   void AfterCopyRegistration();
+  void CountSharedUse();
   void FinishInstall();
   void ScheduleReplacement(const std::string& target, const std::string& new_path);
   void BroadcastEnded(TVorlanCompress& archive);

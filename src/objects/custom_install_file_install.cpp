@@ -179,7 +179,7 @@ void TCustomInstallFile::RunExtraction(TVorlanCompress& archive, std::optional<T
 
 // Creates the destination and checks the archive is named.
 void TCustomInstallFile::PrepareExtraction() {
-  ForceDirectories(GetDestinationPath());
+  ForceDestinationDirectories(GetDestinationPath());
   if (Trim(GetArchivePath()).empty()) throw IECustomInstallFile(kArchiveBlank, file_name_);
 }
 
@@ -275,7 +275,7 @@ void TCustomInstallFile::Copy() {
     Inform(info_code::kFileCopying);
     if (Include()) {
       if (Trim(GetDestinationPath()).empty()) throw IECustomInstallFile(kDestinationBlank, Name());
-      ForceDirectories(GetDestinationPath());
+      ForceDestinationDirectories(GetDestinationPath());
       archive.SetOnStatus([this](TVorlanCompress& a, TlzhFileStats& stats) { StatusHandler(a, stats); });
       archive.CopyFile(SourcePath(), GetInstalledPath());
       on_after_copy_(this);

@@ -12,6 +12,7 @@
 #include "objects/install_engine.h"
 #include "objects/objects_module.h"
 #include "objects/uninstall_file_list.h"
+#include "objects/uninstall_record_list.h"
 #include "system/com_ptr.h"
 #include "system/current_directory_scope.h"
 #include "system/ole_scope.h"
@@ -19,6 +20,7 @@
 #include "system/registry_routines.h"
 #include "system/system_dirs.h"
 #include "system/system_exceptions.h"
+#include "system/uninstall_records.h"
 #include "system/unique_handle.h"
 
 namespace vorlan {
@@ -51,7 +53,7 @@ std::string Narrow(const wchar_t* text) {
 
 void TCustomInstallFile::AfterCopyRegistration() {
   if (register_as_help_) WriteRegString(hkLocalMachine, kHelpKey, UpperCase(dest_name_), GetDestinationPath());
-  if (update_dll_counter_) UpdateDLLCount();
+  if (update_dll_counter_) CountSharedUse();
   TInstallEngine* engine = TheInstall();
   if (replaced_at_reboot_ && engine) return engine->AddUnfinishedEntry(Name(), 0);
   if (!active_x_) return;
@@ -142,6 +144,24 @@ void TCustomInstallFile::RegisterExeServer() {
   launcher.Execute();
 }
 
+// A product counts its use of a shared file once, however often it is
+// installed: its one uninstall counts it down once, and the counts of other
+// products stay theirs. Without records to remember it by, every install
+// counts.
+void TCustomInstallFile::CountSharedUse() {
+  TInstallEngine* engine = TheInstall();
+  if (!engine || !Uninstall()) {
+    UpdateDLLCount();
+    return;
+  }
+  std::string path = GetInstalledPath();
+  std::string key = AddBackslash(kUninstallKeyPrefix + engine->ProductName()) + uninstall_record::kSharedDLLs;
+  TUninstallRecordList counted(key, uninstall_record::kFile);
+  if (counted.Lists(path)) return;
+  UpdateDLLCount();
+  counted.Add(path);
+}
+
 bool TCustomInstallFile::UpdateDLLCount() {
   std::string full = GetInstalledPath();
   TVorlanRegistry registry;
@@ -170,12 +190,10 @@ bool TCustomInstallFile::UpdateDLLCount() {
 void TCustomInstallFile::RegisterUninstall(const std::string& key) {
   std::string path = GetInstalledPath();
   if (active_x_) {
-    std::string records = AddBackslash(key) + "ActiveX";
-    int n = StrToIntDef(ReadRegString(hkLocalMachine, records, "Entries", "0"), 0) + 1;
     std::string extension = UpperCase(ExtractFileExt(file_name_));
     std::string kind = extension == ".TLB" ? "2" : extension == ".EXE" ? "1" : "0";
-    WriteRegString(hkLocalMachine, records, "File" + IntToStr(n), path + ";" + kind);
-    WriteRegString(hkLocalMachine, records, "Entries", IntToStr(n));
+    TUninstallRecordList(AddBackslash(key) + uninstall_record::kActiveX, uninstall_record::kFile, ActiveXRecordPath)
+        .Add(path + ";" + kind);
     return;
   }
   AddUninstallFileRecord(key, path);

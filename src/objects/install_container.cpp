@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "base/strings.h"
 #include "base/walk_from_end.h"
@@ -11,6 +12,7 @@
 #include "objects/objects_module.h"
 #include "objects/parameters.h"
 #include "objects/specifier_access.h"
+#include "objects/uninstall_directory_list.h"
 #include "paths/custom_path_specifier.h"
 #include "paths/path_expansion.h"
 
@@ -199,10 +201,19 @@ void TInstallContainer::ProcessIncluded() {
   if (current_install_type_ != itCustom && !InSet(install_types_, current_install_type_)) return;
   InstallObjects();
   processed_ = true;
+  std::vector<std::string> created = std::exchange(created_directories_, {});
   TInstallEngine* engine = TheInstall();
-  if (engine && uninstall_) RegisterUninstall(kUninstallKeyPrefix + engine->ProductName());
+  if (engine && uninstall_) {
+    std::string key = kUninstallKeyPrefix + engine->ProductName();
+    RegisterUninstall(key);
+    AddUninstallDirectoryRecords(key, created);
+  }
   on_after_process_(this);
   Broadcast(this, stage::kAfterProcess);
+}
+
+void TInstallContainer::ForceDestinationDirectories(const std::string& path) {
+  for (std::string& directory : ForceDirectoriesCreated(path)) created_directories_.push_back(std::move(directory));
 }
 
 void TInstallContainer::Loaded() {

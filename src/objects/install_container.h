@@ -74,6 +74,9 @@ class TInstallContainer : public TComponent {
   virtual void ResumeUnfinished() {}
   virtual void RemoveChild(TInstallObject* object);
   virtual void RegisterUninstall(const std::string& /*key*/) {}
+  // Creates the directory with every missing parent; the directories this
+  // creates are recorded for the uninstaller with the object's records.
+  void ForceDestinationDirectories(const std::string& path);
   // The engine is being destroyed.
   virtual void EngineRemoved() {}
 
@@ -118,6 +121,7 @@ class TInstallContainer : public TComponent {
   TInstallTypeSet install_types_ = SetBit(itFull) | SetBit(itDefault) | SetBit(itCompact);
   int32_t order_ = -1;
   int type_code_;
+  std::vector<std::string> created_directories_;
 };
 
 }  // namespace vorlan

@@ -5,6 +5,7 @@
 #include "objects/install_engine.h"
 #include "paths/custom_path_specifier.h"
 #include "paths/path_variable.h"
+#include "system/uninstall_records.h"
 #include "system/vorlan_registry.h"
 
 namespace vorlan {
@@ -146,8 +147,23 @@ void TCustomInstallRegistry::WriteEntry(const TRegistryEntry& entry, TRootKeys r
   }
 }
 
+namespace {
+// The outermost key of the path that is not there yet, or empty when the
+// whole path is.
+std::string OutermostMissingKey(TRootKeys root, const std::string& key) {
+  TVorlanRegistry registry;
+  SetRootKeyIndex(registry, root);
+  std::string missing;
+  for (std::string at = RemoveBackslash(key); at.size() > 1 && !registry.KeyExists(at); at = ExtractFileDir(at)) {
+    missing = at;
+  }
+  return missing;
+}
+}  // namespace
+
 void TCustomInstallRegistry::InstallObjects() {
   int count = entries_.Count();
+  created_key_ = count > 0 ? OutermostMissingKey(root_key_, GetKeyPath()) : std::string();
   for (int i = 0; i < count; ++i) {
     TRegistryEntry& entry = entries_.Items(i);
     bool go_on = true;
@@ -162,17 +178,36 @@ void TCustomInstallRegistry::HandleMessage(TInstallContainer* sender, int code, 
   if (code == stage::kRegistryRequest) Process();
 }
 
+// A key recorded before, by an earlier run or another object of this one,
+// takes the values into its record: one uninstall removes them all.
 void TCustomInstallRegistry::RegisterUninstall(const std::string& key) {
-  const std::string list = key + "\\RegistryKeys";
-  int64_t n = StrToIntDef(ReadRegString(hkLocalMachine, list, "Entries", "0"), 0);
-  WriteRegString(hkLocalMachine, list, "Entries", IntToStr(n + 1));
-  const std::string record = list + "\\RegistryKey" + IntToStr(n + 1);
-  WriteRegString(hkLocalMachine, record, "Key", GetKeyPath());
-  WriteRegInteger(hkLocalMachine, record, "Root", root_key_);
+  const std::string list = key + "\\" + uninstall_record::kRegistryKeys;
+  std::string record = RecordOfKey(list);
+  if (record.empty()) {
+    int64_t n = StrToIntDef(ReadRegString(hkLocalMachine, list, uninstall_record::kEntries, "0"), 0);
+    WriteRegString(hkLocalMachine, list, uninstall_record::kEntries, IntToStr(n + 1));
+    record = list + "\\" + uninstall_record::kRegistryKey + IntToStr(n + 1);
+    WriteRegString(hkLocalMachine, record, "Key", GetKeyPath());
+    WriteRegInteger(hkLocalMachine, record, "Root", root_key_);
+  }
+  // A run that found the key there keeps what the first one created.
+  if (!created_key_.empty() && ReadRegString(hkLocalMachine, record, uninstall_record::kCreated, "").empty()) {
+    WriteRegString(hkLocalMachine, record, uninstall_record::kCreated, created_key_);
+  }
   for (int i = 0; i < entries_.Count(); ++i) {
     const TRegistryEntry& entry = entries_.Items(i);
     WriteRegString(hkLocalMachine, record + "\\Entries\\", entry.Ident(), GetEntryText(entry));
   }
+}
+
+std::string TCustomInstallRegistry::RecordOfKey(const std::string& list) {
+  std::string path = GetKeyPath();
+  for (const std::string& name : NumberedNames(RecordNames(list, false), uninstall_record::kRegistryKey)) {
+    std::string record = list + "\\" + name;
+    if (ReadRegInteger(hkLocalMachine, record, "Root", -1) != root_key_) continue;
+    if (SameText(ReadRegString(hkLocalMachine, record, "Key", ""), path)) return record;
+  }
+  return {};
 }
 
 void TCustomInstallRegistry::Loaded() {

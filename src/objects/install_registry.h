@@ -114,12 +114,16 @@ class TCustomInstallRegistry : public TInstallObject {
  private:
   friend class TRegistryEntry;
   void WatchSpecifier(TCustomPathSpecifier* specifier);
+  // The record in the list that names this object's root and key, or empty.
+  std::string RecordOfKey(const std::string& list);
 
   TRegistryEntries entries_{this};
   std::string key_ = "\\SOFTWARE\\MyStuff";
   TKeySpecifier key_specifier_type_ = ksAbsolute;
   TRootKeys root_key_ = hkLocalMachine;
   TBeforeWriteEntry on_before_write_entry_;
+  // The outermost part of the key that this run's InstallObjects created.
+  std::string created_key_;
 };
 
 class TInstallRegistry : public TCustomInstallRegistry {

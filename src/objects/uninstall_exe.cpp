@@ -5,7 +5,9 @@
 #include "objects/control_panel_extension_information.h"
 #include "objects/framework_directory.h"
 #include "objects/install_engine.h"
+#include "objects/uninstall_record_list.h"
 #include "system/registry_routines.h"
+#include "system/uninstall_records.h"
 
 namespace vorlan {
 
@@ -63,7 +65,9 @@ void TUninstallEXE::RegisterUninstall(const std::string& key) {
   std::string product = Trim(engine->ProductName());
   TEntryWriter entry(key);
   entry.Write("DisplayName", product);
-  entry.Write("UninstallString", AddBackslash(GetDestinationPath()) + DestName() + " " + product);
+  // Quoted: Windows would otherwise try every leading part of a path with
+  // blanks as a program of its own ("C:\Program.exe") before the real one.
+  entry.Write("UninstallString", "\"" + AddBackslash(GetDestinationPath()) + DestName() + "\" " + product);
   entry.WriteUnlessEmpty("Comments", extended.Comments());
   entry.WriteUnlessEmpty("Contact", extended.Contact());
   entry.WriteUnlessEmpty("DisplayIcon", ProcessedFilePath(extended.DisplayIcon()));
@@ -77,6 +81,9 @@ void TUninstallEXE::RegisterUninstall(const std::string& key) {
   entry.WriteUnlessEmpty("URLUpdateInfo", extended.URLUpdateInfo());
   entry.WriteUnlessEmpty("RegCompany", engine->RegCompany());
   entry.WriteUnlessEmpty("RegOwner", engine->RegOwner());
+  // Even empty, the list tells the uninstaller that this entry names the
+  // directories its installation created, and no others are to go.
+  TUninstallRecordList(AddBackslash(key) + uninstall_record::kDirectories, uninstall_record::kDirectory).Create();
 }
 
 namespace {

@@ -1,7 +1,8 @@
 #pragma once
 // TUninstallEXE: the install file that carries the uninstaller program.
 // Instead of a per-file record it writes the product's Add/Remove Programs
-// entry, whose "UninstallString" starts the program with the product name.
+// entry, whose "UninstallString" starts the program, quoted, with the
+// product name.
 
 #include <string>
 

@@ -1,5 +1,6 @@
 #include "objects/uninstall_file_list.h"
 
+#include <map>
 #include <memory>
 
 #include "base/format.h"
@@ -7,6 +8,7 @@
 #include "component/program_scope.h"
 #include "system/registry_routines.h"
 #include "system/system_exceptions.h"
+#include "system/uninstall_records.h"
 #include "system/vorlan_registry.h"
 
 namespace vorlan {
@@ -28,8 +30,18 @@ struct TOpenFileList {
   int entries = 0;
 };
 
+// Where a path is recorded already.
+struct TFileRecord {
+  std::string list;
+  std::string name;
+};
+
 struct TUninstallFileLists {
   std::unique_ptr<TOpenFileList> open;
+  // What the product's lists held when the run first recorded for it, and
+  // what the run added since, by upper-cased path.
+  std::string known_key;
+  std::map<std::string, TFileRecord> known;
 };
 
 [[noreturn]] void CannotWrite(const std::string& key, int n, const std::string& path) {
@@ -58,12 +70,47 @@ TOpenFileList& OpenList(TUninstallFileLists& lists, const std::string& key, cons
 void Append(TOpenFileList& list, const std::string& key, const std::string& path) {
   int n = list.entries + 1;
   try {
-    list.registry.WriteString("File" + IntToStr(n), path);
+    list.registry.WriteString(uninstall_record::kFile + IntToStr(n), path);
     list.registry.WriteString("Entries", IntToStr(n));
   } catch (const ERegistryException&) {
     CannotWrite(key, n, path);
   }
   list.entries = n;
+}
+
+void ReadKnown(TUninstallFileLists& lists, const std::string& key) {
+  lists.known_key = key;
+  lists.known.clear();
+  for (const std::string& list : RecordListKeys(key, uninstall_record::kFiles)) {
+    TVorlanRegistry registry;
+    registry.SetRootKey(HKEY_LOCAL_MACHINE);
+    if (!registry.OpenKeyReadOnly(list)) continue;
+    for (const std::string& name : NumberedNames(registry.GetValueNames(), uninstall_record::kFile)) {
+      if (std::optional<std::string> path = registry.ReadString(name)) lists.known[UpperCase(*path)] = {list, name};
+    }
+  }
+}
+
+// Read through the list key held open, as the records are written: a run
+// installed again reads one value a file.
+bool StillRecorded(TUninstallFileLists& lists, const TFileRecord& record, const std::string& path) {
+  try {
+    return SameText(OpenList(lists, record.list, path).registry.ReadString(record.name).value_or(""), path);
+  } catch (const Exception&) {
+    lists.open.reset();
+    return false;
+  }
+}
+
+// A record known from earlier in the run may have gone since (an uninstall
+// in between): the lists are then read anew.
+bool Listed(TUninstallFileLists& lists, const std::string& key, const std::string& path) {
+  if (!SameText(lists.known_key, key)) ReadKnown(lists, key);
+  auto found = lists.known.find(UpperCase(path));
+  if (found == lists.known.end()) return false;
+  if (StillRecorded(lists, found->second, path)) return true;
+  ReadKnown(lists, key);
+  return lists.known.count(UpperCase(path)) > 0;
 }
 
 // One attempt at one list key; a key held open from earlier that fails
@@ -85,10 +132,12 @@ void RegisterUninstallFileLists(ProgramScope& scope) { scope.Emplace<TUninstallF
 
 void AddUninstallFileRecord(const std::string& key, const std::string& path) {
   TUninstallFileLists& lists = ProgramScope::Current().Get<TUninstallFileLists>();
+  if (Listed(lists, key, path)) return;
   for (int attempt = 0;; ++attempt) {
-    std::string records = AddBackslash(key) + "Files" + (attempt ? IntToStr(attempt) : std::string());
+    std::string records = AddBackslash(key) + uninstall_record::kFiles + (attempt ? IntToStr(attempt) : std::string());
     try {
       AppendTo(lists, records, path);
+      lists.known[UpperCase(path)] = {records, uninstall_record::kFile + IntToStr(lists.open->entries)};
       return;
     } catch (const Exception&) {
       lists.open.reset();

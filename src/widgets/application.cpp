@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "archive/archive_hooks.h"
 #include "base/exceptions.h"
 #include "component/program_scope.h"
 #include "widgets/command_line.h"
@@ -20,13 +21,18 @@ void Dispatch(const MSG& message) {
 
 TApplication::TApplication() : TApplication(SplitCommandLine(GetCommandLineA())) {}
 
+// The archive's long loops let the windows take their messages after every
+// buffer, so that they repaint and a Cancel button is heard while a file is
+// extracted, compressed or copied.
 TApplication::TApplication(std::vector<std::string> parameters) : parameters_(std::move(parameters)) {
   TWidgetsState& state = WidgetsState();
   if (state.application) throw Exception("A program has only one application object");
   state.application = this;
+  SetArchiveProcessMessages([this] { ProcessMessages(); });
 }
 
 TApplication::~TApplication() {
+  SetArchiveProcessMessages(nullptr);
   if (ProgramScope::Exists()) {
     if (TWidgetsState* state = ProgramScope::Current().Find<TWidgetsState>()) state->application = nullptr;
   }

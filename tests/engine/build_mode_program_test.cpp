@@ -27,8 +27,11 @@ class BuildModeProgramTest : public engine_test::BuildFixture {
 
   void WriteBuildInf(const std::string& text) { testing::WriteWholeFile(setup_dir + "\\BUILD.INF", text); }
 
-  testing::TProgramRun Run(const std::string& arguments) {
-    return testing::RunProgram("\"" + setup_program + "\" " + arguments, 30000);
+  // user, when given, answers the program's boxes.
+  testing::TProgramRun Run(const std::string& arguments, testing::TBoxAnswerer* user = nullptr) {
+    return testing::RunProgram("\"" + setup_program + "\" " + arguments, 30000, [user](DWORD process_id) {
+      if (user) user->Watch(process_id);
+    });
   }
 
   std::string setup_dir;
@@ -54,8 +57,8 @@ TEST_F(BuildModeProgramTest, FailuresEndInAMessageBox) {
     if (c.build_inf) WriteBuildInf(*c.build_inf);
     std::vector<std::string> shown;
     {
-      testing::TBoxAnswerer user("Error", testing::TBoxAnswerer::Always("OK"));
-      testing::TProgramRun run = Run(c.arguments);
+      testing::TBoxAnswerer user("Error", testing::TBoxAnswerer::Always("OK"), testing::TBoxAnswerer::kNoProcess);
+      testing::TProgramRun run = Run(c.arguments, &user);
       shown = user.Texts();
       EXPECT_TRUE(run.ended) << c.arguments;
       EXPECT_EQ(run.exit_code, 1u) << c.arguments;

@@ -160,11 +160,12 @@ TEST_F(InstallRecordTest, RemovingTheRecordDeletesItsLocalArchives) {
   // Another program's record keeps the root.
   EXPECT_TRUE(KeyPresent(other));
 
-  // The last record takes the root with it; without a record nothing
-  // happens.
+  // The last record takes the root with it, and the key above it that it
+  // was created in; without a record nothing happens.
   ObjectsState().install_record_key = other;
   engine.RemoveInstallRecord();
   EXPECT_FALSE(KeyPresent(kInstallRecordRoot));
+  EXPECT_FALSE(KeyPresent(ExtractFileDir(kInstallRecordRoot)));
   ObjectsState().install_record_key.clear();
   engine.RemoveInstallRecord();
 }

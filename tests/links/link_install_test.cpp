@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <objbase.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -295,6 +296,35 @@ TEST_F(LinkInstallTest, UninstallerShortcutPassesTheProductName) {
   link->Process();
   EXPECT_EQ(link->Parameters(), engine->product_name);
   EXPECT_EQ(LoadLink(LinkPath("uninstall.lnk")).arguments, engine->product_name);
+}
+
+// Started as the shell starts a shortcut from the menu: the program's path,
+// blanks and all, reaches it quoted, followed by the product name.
+TEST_F(LinkInstallTest, UninstallerShortcutStartsTheProgramByItsQuotedPath) {
+  std::string program = temp.Path("Program Files\\Zarvik\\uninstall.exe");
+  ForceDirectories(ExtractFileDir(program));
+  ASSERT_TRUE(CopyFileA(testing::BuiltFile("links_record_command_line.exe").c_str(), program.c_str(), FALSE));
+  auto* uninstaller = Make<TUninstallEXE>("Uninstaller");
+  uninstaller->SetContainer(engine);
+  uninstaller->SetDestDirType(MakeSpecifier("psZarvik", ExtractFileDir(program)));
+  uninstaller->SetDestName("uninstall.exe");
+  uninstaller->SetProcessed(true);
+  auto* link = Make<TInstallShellLink>("Remove");
+  link->SetObjectLink(uninstaller);
+  link->SetDestDirType(links);
+  link->Process();
+
+  std::string record = temp.Path("command line.txt");
+  SetEnvironmentVariableA("VORLAN_RECORD_FILE", record.c_str());
+  std::string link_file = LinkPath("uninstall.lnk");
+  HINSTANCE started = ShellExecuteA(nullptr, nullptr, link_file.c_str(), nullptr, nullptr, SW_HIDE);
+  SetEnvironmentVariableA("VORLAN_RECORD_FILE", nullptr);
+  ASSERT_GT(reinterpret_cast<INT_PTR>(started), 32);
+  // The shell tells nothing of the process it started; the record appears
+  // whole once it has run.
+  for (int i = 0; i < 1200 && !FileExists(record); ++i) Sleep(50);
+  std::string command_line = testing::ReadWholeFile(record);
+  EXPECT_EQ(command_line.substr(0, command_line.find('\n')), "\"" + program + "\" " + engine->product_name);
 }
 
 TEST_F(LinkInstallTest, FolderIsCreatedWithItsParentsAndAnnounced) {

@@ -3,6 +3,7 @@
 // destination and archive lie in a fresh temporary directory, and sources
 // written into it.
 
+#include <map>
 #include <string>
 
 #include "objects/install_directory.h"
@@ -13,6 +14,18 @@
 #include "win_test_support.h"
 
 namespace vorlan::file_test {
+
+using Values = std::map<std::string, std::string>;
+
+// Every value of a key under HKEY_LOCAL_MACHINE, as text.
+inline Values ReadValues(const std::string& key) {
+  TVorlanRegistry registry;
+  registry.SetRootKey(HKEY_LOCAL_MACHINE);
+  Values values;
+  if (!registry.OpenKeyReadOnly(key)) return values;
+  for (const std::string& name : registry.GetValueNames()) values[name] = registry.ReadString(name).value_or("?");
+  return values;
+}
 
 class FileFixture : public tree_test::TreeFixture {
  protected:
@@ -55,6 +68,13 @@ class FileFixture : public tree_test::TreeFixture {
     file.Compress();
     file.ReadInfoFromArchive();
     file.InstallObjects();
+  }
+
+  // The same through Process, which records it for the uninstaller.
+  static void CompressAndProcess(TInstallFile& file) {
+    file.Compress();
+    file.ReadInfoFromArchive();
+    file.Process();
   }
 
   std::string DestPath(const std::string& name) const { return temp.Path("dest\\" + name); }

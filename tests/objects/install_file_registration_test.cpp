@@ -184,6 +184,16 @@ TEST_F(RegistrationTest, ListDeletedBetweenRecordsStartsAgain) {
   EXPECT_EQ(ReadRegString(hkLocalMachine, files, "File1", ""), DestPath("b.txt"));
 }
 
+// Records gone since this program wrote them (an uninstall in between) are
+// written again, not taken as there.
+TEST_F(RegistrationTest, RecordDeletedSinceItWasWrittenIsWrittenAgain) {
+  TInstallFile* file = MakeFile("File", "app.txt");
+  file->RegisterUninstall(UninstallKey());
+  DeleteRegKeyTree(hkLocalMachine, UninstallKey());
+  file->RegisterUninstall(UninstallKey());
+  EXPECT_EQ(ReadValues(UninstallKey() + "\\Files"), (Values{{"Entries", "1"}, {"File1", DestPath("app.txt")}}));
+}
+
 TEST_F(RegistrationTest, TwoActiveXRecordsCountUp) {
   TInstallFile* control = MakeFile("Control", "grid.ocx");
   TInstallFile* types = MakeFile("Types", "types.tlb");
@@ -194,6 +204,66 @@ TEST_F(RegistrationTest, TwoActiveXRecordsCountUp) {
   EXPECT_EQ(ReadRegString(hkLocalMachine, records, "File1", ""), control->GetInstalledPath() + ";0");
   EXPECT_EQ(ReadRegString(hkLocalMachine, records, "File2", ""), types->GetInstalledPath() + ";2");
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey() + "\\Files"));
+}
+
+// The same installation run again: every record stays single, and the
+// product's use of a shared library, which another product counts too, is
+// counted once.
+TEST_F(RegistrationTest, AnInstallationRunAgainRecordsEachThingOnce) {
+  TInstallFile* plain = MakeFile("Plain", "plain.txt");
+  TInstallFile* shared = MakeFile("Shared", "shared.dll");
+  shared->SetFileType(iftNormal);
+  shared->SetDestDirType(dest);
+  shared->SetUpdateDLLCounter(true);
+  TInstallFile* control = MakeFile("Control", "grid.ocx");
+  WriteRegInteger(hkLocalMachine, kSharedDLLs, DestPath("shared.dll"), 1);
+  for (int run = 1; run <= 2; ++run) {
+    SCOPED_TRACE(run);
+    for (TInstallFile* file : {plain, shared}) CompressAndProcess(*file);
+    control->RegisterUninstall(UninstallKey());
+    EXPECT_EQ(ReadValues(UninstallKey() + "\\Files"),
+              (Values{{"Entries", "2"}, {"File1", DestPath("plain.txt")}, {"File2", DestPath("shared.dll")}}));
+    EXPECT_EQ(ReadValues(UninstallKey() + "\\ActiveX"),
+              (Values{{"Entries", "1"}, {"File1", control->GetInstalledPath() + ";0"}}));
+    EXPECT_EQ(ReadValues(UninstallKey() + "\\SharedDLLs"),
+              (Values{{"Entries", "1"}, {"File1", DestPath("shared.dll")}}));
+    int count = ReadRegInteger(hkLocalMachine, kSharedDLLs, DestPath("shared.dll"), 0) +
+                ReadRegInteger(hkLocalMachine, kSharedDLLs, GetShortPath(DestPath("shared.dll")), 0);
+    EXPECT_EQ(count, 2);
+  }
+}
+
+// Only what the installation made: the destination was there before, the
+// directories below it were not; a second file and a second run add only
+// what is new.
+TEST_F(RegistrationTest, DirectoriesTheInstallationCreatedAreRecordedOutermostFirst) {
+  ForceDirectories(temp.Path("dest"));
+  auto* deep = Make<TInstallDirectory>("Deep", engine);
+  deep->SetDestDirType(dest);
+  deep->SetDestDir("\\Docs\\Deep\\Er\\Still");
+  deep->SetArchiveFileType(archive_root);
+  deep->SetArchiveFile("\\files.1");
+  auto* other = Make<TInstallDirectory>("Other", engine);
+  other->SetDestDirType(dest);
+  other->SetDestDir("\\Docs\\Other");
+  other->SetArchiveFileType(archive_root);
+  other->SetArchiveFile("\\files.1");
+  TInstallFile* still = MakeFile("Still", "still.txt");
+  still->SetContainer(deep);
+  TInstallFile* beside = MakeFile("Beside", "beside.txt");
+  beside->SetContainer(other);
+  const Values expected{{"Entries", "5"},
+                        {"Directory1", DestPath("Docs")},
+                        {"Directory2", DestPath("Docs\\Deep")},
+                        {"Directory3", DestPath("Docs\\Deep\\Er")},
+                        {"Directory4", DestPath("Docs\\Deep\\Er\\Still")},
+                        {"Directory5", DestPath("Docs\\Other")}};
+  for (int run = 1; run <= 2; ++run) {
+    SCOPED_TRACE(run);
+    for (TInstallFile* file : {still, beside}) CompressAndProcess(*file);
+    EXPECT_EQ(ReadValues(UninstallKey() + "\\Directories"), expected);
+  }
+  EXPECT_EQ(testing::ReadWholeFile(DestPath("Docs\\Deep\\Er\\Still\\still.txt")), "new");
 }
 
 TEST_F(RegistrationTest, UnwritableRecordsEndInTheWriteError) {

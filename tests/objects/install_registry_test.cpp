@@ -148,6 +148,27 @@ TEST_F(InstallRegistryTest, EachObjectIsRecordedForTheUninstaller) {
   EXPECT_EQ(ReadRegString(hkLocalMachine, list + "\\RegistryKey1\\Entries", "A", ""), "1");
 }
 
+// Run again, or another object with the same key: the key's one record
+// takes the values of both; the same key under another root is a key of
+// its own.
+TEST_F(InstallRegistryTest, TheSameKeyIsRecordedOnce) {
+  auto* first = MakeRegistry("Same");
+  AddEntry(first, "A").SetText("1");
+  auto* again = MakeRegistry("Again");
+  again->SetKey(first->Key());
+  AddEntry(again, "B").SetText("2");
+  auto* elsewhere = MakeRegistry("Elsewhere");
+  elsewhere->SetKey(first->Key());
+  elsewhere->SetRootKey(hkLocalMachine);
+  for (TInstallRegistry* registry : {first, first, again, elsewhere}) registry->RegisterUninstall(KeyPath());
+  std::string list = KeyPath() + "\\RegistryKeys";
+  EXPECT_EQ(ReadRegString(hkLocalMachine, list, "Entries", ""), "2");
+  EXPECT_EQ(ReadRegString(hkLocalMachine, list + "\\RegistryKey1\\Entries", "A", ""), "1");
+  EXPECT_EQ(ReadRegString(hkLocalMachine, list + "\\RegistryKey1\\Entries", "B", ""), "2");
+  EXPECT_EQ(ReadRegInteger(hkLocalMachine, list + "\\RegistryKey2", "Root", -1), hkLocalMachine);
+  EXPECT_EQ(ReadRegString(hkLocalMachine, list + "\\RegistryKey2", "Key", ""), first->Key());
+}
+
 TEST_F(InstallRegistryTest, LoadingKeepsTheStoredTypes) {
   ReadDefinitionInto(form_, "object Form: TTestForm\n"
                             "  object Reg: TInstallRegistry\n"

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <map>
 
 #include "base/file.h"
 #include "component/class_registry.h"
@@ -21,18 +20,6 @@
 
 namespace vorlan::file_test {
 namespace {
-
-using Values = std::map<std::string, std::string>;
-
-// Every value of a key under HKEY_LOCAL_MACHINE, as text.
-Values ReadValues(const std::string& key) {
-  TVorlanRegistry registry;
-  registry.SetRootKey(HKEY_LOCAL_MACHINE);
-  Values values;
-  if (!registry.OpenKeyReadOnly(key)) return values;
-  for (const std::string& name : registry.GetValueNames()) values[name] = registry.ReadString(name).value_or("?");
-  return values;
-}
 
 bool KeyExists(const std::string& key) {
   TVorlanRegistry registry;
@@ -87,7 +74,7 @@ TEST_P(UninstallEntryTest, HoldsWhatTheEngineKnows) {
   std::string shown = c.shown_name == "product" ? product : c.shown_name;
   Values expected = c.more(*this);
   expected["DisplayName"] = shown;
-  expected["UninstallString"] = DestPath("uninstall.exe") + " " + shown;
+  expected["UninstallString"] = "\"" + DestPath("uninstall.exe") + "\" " + shown;
   EXPECT_EQ(ReadValues(key), expected);
   // The fixture removes the entry of the product's own name.
   engine->product_name = product;
@@ -181,7 +168,7 @@ TEST_F(UninstallEXETest, ProcessingWritesTheEntryInsteadOfAFileRecord) {
   EXPECT_EQ(testing::ReadWholeFile(DestPath("uninstall.exe")), "program");
   Values entry = ReadValues(UninstallKey());
   EXPECT_EQ(entry["DisplayName"], engine->product_name);
-  EXPECT_EQ(entry["UninstallString"], DestPath("uninstall.exe") + " " + engine->product_name);
+  EXPECT_EQ(entry["UninstallString"], "\"" + DestPath("uninstall.exe") + "\" " + engine->product_name);
   // The uninstaller is not among the files it removes.
   EXPECT_EQ(ReadValues(UninstallKey() + "\\Files"), (Values{{"Entries", "1"}, {"File1", DestPath("app.txt")}}));
 }

@@ -31,6 +31,7 @@ using testing::WriteWholeFile;
 constexpr const char* kSelfRegistration = "\\Software\\VorlanTest\\FileSelfRegistration";
 constexpr const char* kTypeLibKey = "\\TypeLib\\{6B4C7F0E-2D1A-4E8B-9C3F-5A7D2E1B0C49}";
 constexpr const char* kSharedDLLs = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+constexpr const char* kHelpFiles = "\\SOFTWARE\\Microsoft\\Windows\\Help";
 
 // A file of the build tree, as Wine's programs see it.
 std::string BuildTreeFile(const std::string& unix_path) {
@@ -64,6 +65,8 @@ class UninstallerTest : public file_test::FileFixture {
     settings_key = "\\Software\\VorlanTest\\Uninstaller " + ExtractFileName(temp.Dir());
     shared = MakeSpecifier("psShared", temp.Path("shared"));
     menu = MakeSpecifier("psMenu", temp.Path("menu\\Zarvik Product"));
+    // The program menu is there before any product.
+    ForceDirectories(temp.Path("menu"));
   }
   ~UninstallerTest() override {
     DeleteRegKeyTree(hkCurrentUser, settings_key);
@@ -74,6 +77,9 @@ class UninstallerTest : public file_test::FileFixture {
       registry.SetRootKey(HKEY_LOCAL_MACHINE);
       if (registry.OpenKey(kSharedDLLs, false)) registry.DeleteValue(name);
     }
+    TVorlanRegistry registry;
+    registry.SetRootKey(HKEY_LOCAL_MACHINE);
+    if (registry.OpenKey(kHelpFiles, false)) registry.DeleteValue("UNINSTALLER_TEST.HLP");
   }
 
   std::string SharedPath(const std::string& name) const { return temp.Path("shared\\" + name); }
@@ -87,81 +93,105 @@ class UninstallerTest : public file_test::FileFixture {
     return file;
   }
 
-  // A file built beside the test program, installed and registered as a
-  // self-registering file of its kind.
-  void InstallServer(const std::string& name, const std::string& built, bool registered = true) {
+  // A file built beside the test program, as a self-registering file of
+  // its kind.
+  TInstallFile* MakeServer(const std::string& name, const std::string& built) {
     TInstallFile* file = MakeFileFor(name, BuiltDir(), built);
     // A program says nothing of self-registration in its version resource.
     file->SetActiveX(true);
     file->SetFileType(iftNormal);
     file->SetDestDirType(dest);
+    return file;
+  }
+
+  // Installed and registered.
+  void InstallServer(TInstallFile* file, bool registered = true) {
     ForceDirectories(temp.Path("dest"));
-    CopyFileA(BuiltFile(built).c_str(), DestPath(built).c_str(), FALSE);
+    CopyFileA(BuiltFile(file->FileName()).c_str(), file->GetInstalledPath().c_str(), FALSE);
     if (registered) file->RegisterActiveX();
     file->RegisterUninstall(UninstallKey());
   }
 
-  // Everything the uninstaller takes back, and the uninstaller itself.
-  void InstallProduct() {
-    Install(MakeFile("ReadMe", "readme.txt"));
-    auto* bin = Make<TInstallDirectory>("Bin", engine);
-    bin->SetDestDirType(dest);
-    bin->SetDestDir("\\tools");
-    bin->SetArchiveFileType(archive_root);
-    bin->SetArchiveFile("\\files.1");
+  // Everything the uninstaller takes back, and the uninstaller itself,
+  // installed runs times over as a user would run the same setup again.
+  void InstallProduct(int runs = 1) {
+    TInstallFile* readme = MakeFile("ReadMe", "readme.txt");
+    TInstallFile* help = MakeFile("Help", "uninstaller_test.hlp");
+    auto* bin = MakeDirectory("Bin", dest, "\\tools");
     auto* tool = Make<TInstallFile>("Tool", bin);
     tool->SetIncludeFromDir(temp.Path("src"));
     WriteWholeFile(temp.Path("src\\tool.txt"), "tool");
     tool->SetFileName("tool.txt");
-    Install(tool);
-    SetFileAttributesA(DestPath("tools\\tool.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    auto* docs = MakeDirectory("Docs", dest, "\\Docs\\Deep\\Er\\Still");
+    auto* doc = Make<TInstallFile>("Doc", docs);
+    doc->SetIncludeFromDir(temp.Path("src"));
+    WriteWholeFile(temp.Path("src\\doc.txt"), "doc");
+    doc->SetFileName("doc.txt");
 
     // One library this product alone uses, one another product counts on too.
-    auto* shared_dir = Make<TInstallDirectory>("Libraries", engine);
-    shared_dir->SetDestDirType(shared);
-    shared_dir->SetArchiveFileType(archive_root);
-    shared_dir->SetArchiveFile("\\files.1");
+    auto* shared_dir = MakeDirectory("Libraries", shared, "");
     WriteRegInteger(hkLocalMachine, kSharedDLLs, SharedPath("common.dll"), 1);
+    std::vector<TInstallFile*> libraries;
     for (const char* name : {"shared.dll", "common.dll"}) {
       WriteWholeFile(temp.Path(std::string("src\\") + name), name);
       auto* library = Make<TInstallFile>(ChangeFileExt(name, ""), shared_dir);
       library->SetIncludeFromDir(temp.Path("src"));
       library->SetFileName(name);
       library->SetUpdateDLLCounter(true);
-      Install(library);
+      libraries.push_back(library);
     }
 
-    InstallServer("Library", "self_register_ok.dll");
-    InstallServer("Server", "exe_server.exe");
-    // The installer starts the server without waiting for it to end.
-    std::string server_key = std::string(kSelfRegistration) + "\\Server";
-    for (int i = 0; i < 600 && !KeyExists(HKEY_CURRENT_USER, server_key); ++i) Sleep(50);
-    InstallServer("Types", "type_library.tlb");
-
-    TComInitScope com;
     auto* link = Make<TInstallShellLink>("ReadMeLink");
     link->SetDestDirType(menu);
     link->SetLinkName("Read me");
     link->SetObjectLocation(DestPath("readme.txt"));
-    link->Process();
 
     WriteRegString(hkCurrentUser, settings_key + "\\Kept", "Other", "not the product's");
-    for (const char* name : {"Settings", "Kept"}) {
+    std::vector<TInstallRegistry*> registries;
+    for (const char* name : {"Settings", "Kept", "Nested"}) {
       auto* registry = Make<TInstallRegistry>(std::string(name) + "Values");
       registry->SetRootKey(hkCurrentUser);
-      registry->SetKey(settings_key + "\\" + name);
+      registry->SetKey(settings_key + "\\" + name + (std::string(name) == "Nested" ? "\\Deeper" : ""));
       for (const char* ident : {"Path", "Mode"}) {
         auto& entry = static_cast<TRegistryEntry&>(registry->Entries().Add());
         entry.SetIdent(ident);
         entry.SetText(std::string(ident) + " text");
       }
-      registry->Process();
+      registries.push_back(registry);
     }
 
+    TInstallFile* library = MakeServer("Library", "self_register_ok.dll");
+    TInstallFile* server = MakeServer("Server", "exe_server.exe");
+    TInstallFile* types = MakeServer("Types", "type_library.tlb");
     auto* uninstaller = Make<TUninstallEXE>("Uninstaller", directory);
     uninstaller->SetDestName("uninstall.exe");
-    CopyFileA(UninstallProgram().c_str(), DestPath("uninstall.exe").c_str(), FALSE);
-    uninstaller->RegisterUninstall(UninstallKey());
+
+    for (int run = 0; run < runs; ++run) {
+      for (TInstallFile* file : {readme, help, tool, doc}) Install(file);
+      for (TInstallFile* shared_library : libraries) Install(shared_library);
+      InstallServer(library);
+      // The installer starts the server without waiting for it to end.
+      std::string server_key = std::string(kSelfRegistration) + "\\Server";
+      DeleteRegKeyTree(hkCurrentUser, server_key);
+      InstallServer(server);
+      for (int i = 0; i < 600 && !KeyExists(HKEY_CURRENT_USER, server_key); ++i) Sleep(50);
+      InstallServer(types);
+      TComInitScope com;
+      link->Process();
+      for (TInstallRegistry* registry : registries) registry->Process();
+      CopyFileA(UninstallProgram().c_str(), DestPath("uninstall.exe").c_str(), FALSE);
+      uninstaller->RegisterUninstall(UninstallKey());
+    }
+    SetFileAttributesA(DestPath("tools\\tool.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  }
+
+  TInstallDirectory* MakeDirectory(const std::string& name, TPathSpecifier* root, const std::string& dest_dir) {
+    auto* made = Make<TInstallDirectory>(name, engine);
+    made->SetDestDirType(root);
+    made->SetDestDir(dest_dir);
+    made->SetArchiveFileType(archive_root);
+    made->SetArchiveFile("\\files.1");
+    return made;
   }
 
   // Started as the entry starts it, each box answered by answer.
@@ -171,13 +201,22 @@ class UninstallerTest : public file_test::FileFixture {
                               ? ReadRegString(hkLocalMachine, UninstallKey(), "UninstallString", "")
                               : command_line;
     TUninstallRun result;
-    testing::TBoxAnswerer user(uninstall_message::kCaption, answer);
-    result.run = testing::RunProgram(command);
+    testing::TBoxAnswerer user(uninstall_message::kCaption, answer, testing::TBoxAnswerer::kNoProcess);
+    result.run = testing::RunProgram(command, 60000, [&user](DWORD process_id) { user.Watch(process_id); });
     result.texts = user.Texts();
     return result;
   }
 
   static std::string Said(const char* format, const std::string& product) { return Format(format, product); }
+
+  // The library only this product used goes with its counter; the one
+  // another product counts on too stays, with that product's count.
+  void ExpectSharedLibrariesTakenBack() const {
+    EXPECT_FALSE(Exists(SharedPath("shared.dll")));
+    EXPECT_EQ(ReadRegInteger(hkLocalMachine, kSharedDLLs, SharedPath("shared.dll"), -1), -1);
+    EXPECT_EQ(ReadWholeFile(SharedPath("common.dll")), "common.dll");
+    EXPECT_EQ(ReadRegInteger(hkLocalMachine, kSharedDLLs, SharedPath("common.dll"), -1), 1);
+  }
 
   std::string settings_key;
   TPathSpecifier* shared = nullptr;
@@ -209,10 +248,7 @@ TEST_F(UninstallerTest, YesRemovesEverythingTheInstallationWrote) {
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, std::string(kSelfRegistration) + "\\Server"));
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kTypeLibKey));
 
-  EXPECT_FALSE(Exists(SharedPath("shared.dll")));
-  EXPECT_EQ(ReadRegInteger(hkLocalMachine, kSharedDLLs, SharedPath("shared.dll"), -1), -1);
-  EXPECT_EQ(ReadWholeFile(SharedPath("common.dll")), "common.dll");
-  EXPECT_EQ(ReadRegInteger(hkLocalMachine, kSharedDLLs, SharedPath("common.dll"), -1), 1);
+  ExpectSharedLibrariesTakenBack();
 
   EXPECT_FALSE(Exists(LinkPath()));
   EXPECT_FALSE(Exists(temp.Path("menu\\Zarvik Product")));
@@ -227,6 +263,86 @@ TEST_F(UninstallerTest, YesRemovesEverythingTheInstallationWrote) {
   for (int i = 0; i < 200 && Exists(temp.Path("dest")); ++i) Sleep(50);
   EXPECT_FALSE(Exists(DestPath("uninstall.exe")));
   EXPECT_FALSE(Exists(temp.Path("dest")));
+}
+
+// Installed twice, a file of the user's own added, removed once: nothing
+// of the product is left, and what is not its own stays.
+TEST_F(UninstallerTest, InstalledTwiceRemovedOnceLeavesOnlyWhatIsNotTheProducts) {
+  ForceDirectories(temp.Path("dest\\tools"));
+  InstallProduct(2);
+  WriteWholeFile(DestPath("Docs\\Deep\\notes.txt"), "the user's");
+  TUninstallRun removal = RunUninstaller(AnswerYes);
+  EXPECT_EQ(removal.run.exit_code, 0u);
+  ASSERT_EQ(removal.texts.size(), 2u);
+  EXPECT_EQ(removal.texts[1], Said(uninstall_message::kRemoved, engine->product_name));
+
+  for (const char* name : {"readme.txt", "tools\\tool.txt", "Docs\\Deep\\Er\\Still\\doc.txt",
+                           "self_register_ok.dll", "exe_server.exe", "type_library.tlb", "Docs\\Deep\\Er"}) {
+    EXPECT_FALSE(Exists(DestPath(name))) << name;
+  }
+  EXPECT_EQ(ReadWholeFile(DestPath("Docs\\Deep\\notes.txt")), "the user's");
+  // There before the installation: stays, though empty.
+  EXPECT_TRUE(Exists(DestPath("tools")));
+  ExpectSharedLibrariesTakenBack();
+  EXPECT_FALSE(Exists(LinkPath()));
+  EXPECT_FALSE(Exists(temp.Path("menu\\Zarvik Product")));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, settings_key + "\\Settings"));
+  // Created with the key below it.
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, settings_key + "\\Nested"));
+  EXPECT_EQ(ReadRegString(hkCurrentUser, settings_key + "\\Kept", "Other", ""), "not the product's");
+  EXPECT_EQ(ReadRegString(hkLocalMachine, kHelpFiles, "UNINSTALLER_TEST.HLP", "gone"), "gone");
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, std::string(kSelfRegistration) + "\\Library"));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey()));
+  for (int i = 0; i < 200 && Exists(DestPath("uninstall.exe")); ++i) Sleep(50);
+  EXPECT_FALSE(Exists(DestPath("uninstall.exe")));
+  EXPECT_TRUE(Exists(DestPath("Docs\\Deep\\notes.txt")));
+}
+
+// An entry as installations wrote it before: the program unquoted, no list
+// of the directories they created. The directories that held a removed file
+// go once empty, and the uninstaller's own with it.
+TEST_F(UninstallerTest, EntryWrittenBeforeIsRemovedAsBefore) {
+  InstallProduct();
+  WriteRegString(hkLocalMachine, UninstallKey(), "UninstallString",
+                 DestPath("uninstall.exe") + " " + engine->product_name);
+  for (const char* list : {"\\Directories", "\\SharedDLLs"}) DeleteRegKeyTree(hkLocalMachine, UninstallKey() + list);
+  for (const char* record : {"\\RegistryKey1", "\\RegistryKey2", "\\RegistryKey3"}) {
+    TVorlanRegistry registry;
+    registry.SetRootKey(HKEY_LOCAL_MACHINE);
+    if (registry.OpenKey(UninstallKey() + "\\RegistryKeys" + record, false)) registry.DeleteValue("Created");
+  }
+  TUninstallRun removal = RunUninstaller(AnswerYes);
+  EXPECT_EQ(removal.run.exit_code, 0u);
+  for (const char* name : {"readme.txt", "tools", "Docs\\Deep\\Er\\Still", "self_register_ok.dll"}) {
+    EXPECT_FALSE(Exists(DestPath(name))) << name;
+  }
+  // Emptied, but it held no file of the product's.
+  EXPECT_TRUE(Exists(DestPath("Docs\\Deep\\Er")));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, settings_key + "\\Nested\\Deeper"));
+  EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, settings_key + "\\Nested"));
+  EXPECT_EQ(ReadRegString(hkLocalMachine, kHelpFiles, "UNINSTALLER_TEST.HLP", "gone"), "gone");
+  EXPECT_FALSE(Exists(temp.Path("menu\\Zarvik Product")));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey()));
+  for (int i = 0; i < 200 && Exists(DestPath("uninstall.exe")); ++i) Sleep(50);
+  EXPECT_FALSE(Exists(DestPath("uninstall.exe")));
+}
+
+// Tests that answer boxes run at the same time: a box is found only for the
+// process it belongs to.
+TEST(BoxAnswererTest, FindsOnlyTheBoxesOfTheProcessItWatches) {
+  HWND found_for_the_test = reinterpret_cast<HWND>(1);
+  testing::TBoxAnswerer user(
+      uninstall_message::kCaption,
+      [&](const std::string&) {
+        found_for_the_test = testing::FindProcessBox(uninstall_message::kCaption, GetCurrentProcessId());
+        return std::string("OK");
+      },
+      testing::TBoxAnswerer::kNoProcess);
+  testing::TProgramRun run = testing::RunProgram("\"" + UninstallProgram() + "\"", 60000,
+                                                 [&user](DWORD process_id) { user.Watch(process_id); });
+  EXPECT_EQ(run.exit_code, 2u);
+  EXPECT_EQ(user.Texts(), std::vector<std::string>{uninstall_message::kNoProduct});
+  EXPECT_EQ(found_for_the_test, nullptr);
 }
 
 TEST_F(UninstallerTest, NoChangesNothing) {
@@ -381,7 +497,7 @@ TEST_F(UninstallerTest, FileInUseGoesAtTheRestart) {
 }
 
 TEST_F(UninstallerTest, TypeLibraryNoLongerRegisteredIsNoProblem) {
-  InstallServer("Types", "type_library.tlb", false);
+  InstallServer(MakeServer("Types", "type_library.tlb"), false);
   auto* uninstaller = Make<TUninstallEXE>("Uninstaller", directory);
   uninstaller->SetDestName("uninstall.exe");
   CopyFileA(UninstallProgram().c_str(), DestPath("uninstall.exe").c_str(), FALSE);
