@@ -63,7 +63,9 @@ void TRunSequence::PrepareRun() {
   engine_.ResetUnfinishedCount();
   cleanup_batch_written_ = false;
   in_progress_ = true;
-  if (engine_.UseLoadingProgram() && !engine_.HasSwitch(swSource)) throw IEInstall(engine_error::kLoadingProgramPathMissing);
+  if (engine_.UseLoadingProgram() && !engine_.HasSwitch(swSource)) {
+    throw IEInstall(engine_error::kLoadingProgramPathMissing);
+  }
   if (engine_.HasSwitch(swNoUnfinished)) engine_.ClearUnfinishedList();
   engine_.OpenInstallRecord(true);
   state.local_records_key.clear();
