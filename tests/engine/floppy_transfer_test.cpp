@@ -190,20 +190,21 @@ TEST_F(FloppyTransferTest, CancelledPromptLeavesTheDisksWritten) {
 
 TEST_F(FloppyTransferTest, AuthoringToolFollowsAndStopsTheTransfer) {
   BuildStandAlone(Sources(3));
-  testing::TBoxAnswerer errors("Error", testing::TBoxAnswerer::Always("OK"));
-  Load("    RunAutomatic = False\n", {"-esetup.exe", "-s" + build_dir});
   int reports = 0;
-  Engine()->BuildNotifications().floppy_progress = [&](TCustomInstall&, const TlzhFileStats& stats) {
-    EXPECT_GT(stats.BytesDone, 0);
-    if (++reports == 3) SetBuildCancelled(true);
-  };
   std::vector<std::string> asked;
+  std::string shown;
   {
+    testing::TBoxAnswerer errors("Error", testing::TBoxAnswerer::Always("OK"));
+    Load("    RunAutomatic = False\n", {"-esetup.exe", "-s" + build_dir});
+    Engine()->BuildNotifications().floppy_progress = [&](TCustomInstall&, const TlzhFileStats& stats) {
+      EXPECT_GT(stats.BytesDone, 0);
+      if (++reports == 3) SetBuildCancelled(true);
+    };
     testing::TBoxAnswerer user("Confirm", testing::TBoxAnswerer::Always("OK"));
     Engine()->TransferToFloppies("a:");
     asked = user.Texts();
+    shown = Lines(errors.Texts());
   }
-  std::string shown = Lines(errors.Texts());
   SetBuildCancelled(false);
   EXPECT_EQ(shown, "Creating Install Aborted!\n");
   EXPECT_EQ(reports, 3);
