@@ -16,6 +16,7 @@
 #include "uninstall_messages.h"
 #include "uninstaller.h"
 #include "widgets/command_line.h"
+#include "widgets/prompt.h"
 
 namespace vorlan {
 namespace {
@@ -28,8 +29,8 @@ std::string OwnPath() {
   return std::string(path, length);
 }
 
-int Show(const std::string& text, UINT kind) {
-  return MessageBoxA(nullptr, text.c_str(), message::kCaption, kind | MB_SETFOREGROUND);
+int Show(const std::string& text, UINT kind, int unattended_answer = IDOK) {
+  return Ask({text, message::kCaption, kind | MB_SETFOREGROUND, unattended_answer});
 }
 
 // Only the program the entry names removes itself; a copy started from
@@ -51,7 +52,8 @@ int Uninstall(const std::string& product, const std::string& own_path) {
     Show(Format(message::kNotInstalled, product), MB_OK | MB_ICONERROR);
     return 2;
   }
-  if (Show(Format(message::kConfirm, product), MB_YESNO | MB_ICONQUESTION) != IDYES) return 1;
+  // Whoever starts the uninstaller unattended has asked for the removal.
+  if (Show(Format(message::kConfirm, product), MB_YESNO | MB_ICONQUESTION, IDYES) != IDYES) return 1;
   bool removes_itself = IsEntryProgram(uninstaller, own_path);
   uninstaller.Remove();
   if (!uninstaller.Problems().empty()) {
@@ -89,8 +91,8 @@ int main() {
   try {
     return vorlan::Run();
   } catch (...) {
-    MessageBoxA(nullptr, "The uninstaller failed unexpectedly", vorlan::uninstall_message::kCaption,
-                MB_OK | MB_ICONERROR);
+    vorlan::Ask({"The uninstaller failed unexpectedly", vorlan::uninstall_message::kCaption, MB_OK | MB_ICONERROR,
+                 IDOK});
   }
   return 3;
 }

@@ -190,18 +190,16 @@ TEST_F(FloppyTransferTest, CancelledPromptLeavesTheDisksWritten) {
 
 TEST_F(FloppyTransferTest, AuthoringToolFollowsAndStopsTheTransfer) {
   BuildStandAlone(Sources(3));
-  Load("    RunAutomatic = False\n", {"-esetup.exe", "-s" + build_dir});
   int reports = 0;
-  Engine()->BuildNotifications().floppy_progress = [&](TCustomInstall&, const TlzhFileStats& stats) {
-    EXPECT_GT(stats.BytesDone, 0);
-    if (++reports == 3) SetBuildCancelled(true);
-  };
   std::vector<std::string> asked;
   std::string shown;
   {
-    // Gone before Transfer below answers its own boxes: two answerers of
-    // one caption would race for each box.
     testing::TBoxAnswerer errors("Error", testing::TBoxAnswerer::Always("OK"));
+    Load("    RunAutomatic = False\n", {"-esetup.exe", "-s" + build_dir});
+    Engine()->BuildNotifications().floppy_progress = [&](TCustomInstall&, const TlzhFileStats& stats) {
+      EXPECT_GT(stats.BytesDone, 0);
+      if (++reports == 3) SetBuildCancelled(true);
+    };
     testing::TBoxAnswerer user("Confirm", testing::TBoxAnswerer::Always("OK"));
     Engine()->TransferToFloppies("a:");
     asked = user.Texts();
